@@ -1,0 +1,33 @@
+#include "game/turn.h"
+
+#include "game/scoring.h"
+
+namespace game {
+
+void Go_Click(State& state, GameEnd& end)
+{
+    state.hits = 0;
+    state.filled = 0;
+    const int base = state.row * PegsPerRow;
+    for (int i = 1; i <= PegsPerRow; ++i) {
+        const Colour g = state.board.guess(base + i).colour;
+        if (g == state.board.answer(i))
+            ++state.hits;
+        if (g != Empty)
+            ++state.filled;
+    }
+
+    if (state.hits == PegsPerRow) {
+        // The board now belongs to the new game that correct started.
+        end.correct();
+        return;
+    }
+
+    evaluate(state);
+    if (state.filled == PegsPerRow)
+        ++state.row;
+    if (state.row >= GuessRows)
+        end.lost();
+}
+
+}  // namespace game
