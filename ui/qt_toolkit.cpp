@@ -1,0 +1,197 @@
+#include "ui/qt_toolkit.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/qt_controls.h"
+
+namespace ui {
+namespace {
+
+constexpr double TwipsPerPixel = 15.0;
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor qcolor(game::Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+// Sizes in pixels rather than points keep text in proportion to the twip
+// layout whatever DPI the screen reports: a point is 20 twips.
+QFont qfont(const Font& font)
+{
+    QFont result(text(font.face));
+    result.setPixelSize(static_cast<int>(std::lround(font.points * 20.0 / TwipsPerPixel)));
+    result.setBold(font.bold);
+    return result;
+}
+
+}  // namespace
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::move(endProgram))
+{
+    if (!m_endProgram)
+        m_endProgram = [](int status) { QCoreApplication::exit(status); };
+    // Where the window's faces are missing, these stand in with the same size and weight.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Lucida Handwriting"), QStringLiteral("Dancing Script"));
+}
+
+QtToolkit::~QtToolkit()
+{
+    delete m_window;
+}
+
+void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightTwips, game::Colour background)
+{
+    auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                            | Qt::MSWindowsFixedSizeDialogHint);
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setWindowTitle(text(caption));
+    window->setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, qcolor(background));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    m_window = window;
+    m_controls.clear();
+}
+
+void QtToolkit::unloadWindow()
+{
+    m_controls.clear();
+    if (!m_window)
+        return;
+    m_window->hide();
+    // The click that asked for the unload may still be on the stack of one of its buttons.
+    m_window->deleteLater();
+    m_window = nullptr;
+}
+
+void QtToolkit::showWindow()
+{
+    // Without a window manager nobody else would centre it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        m_window->move(area.x() + (area.width() - m_window->width()) / 2,
+                       area.y() + (area.height() - m_window->height()) / 2);
+    }
+    m_window->show();
+}
+
+ControlId QtToolkit::create(const ControlSpec& spec, std::function<void()> onClick)
+{
+    if (!m_window)
+        throw std::logic_error("control created with no window loaded");
+    QWidget* widget = nullptr;
+    QAbstractButton* button = nullptr;
+    switch (spec.kind) {
+    case ControlKind::CommandButton:
+        button = new QPushButton(text(spec.caption), m_window);
+        widget = button;
+        break;
+    case ControlKind::ColourButton:
+        button = new ColourButton(qcolor(spec.back), m_window);
+        widget = button;
+        break;
+    case ControlKind::Circle:
+        widget = new Shape(Shape::Form::Circle, qcolor(spec.back), m_window);
+        break;
+    case ControlKind::Rectangle:
+        widget = new Shape(Shape::Form::Rectangle, qcolor(spec.back), m_window);
+        break;
+    case ControlKind::Label: {
+        auto* label = new QLabel(text(spec.caption), m_window);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    }
+    widget->setObjectName(text(spec.name));
+    if (!spec.accessibleName.empty())
+        widget->setAccessibleName(text(spec.accessibleName));
+    if (spec.font)
+        widget->setFont(qfont(*spec.font));
+    widget->setGeometry(pixels(spec.place.left), pixels(spec.place.top), pixels(spec.place.width),
+                        pixels(spec.place.height));
+    widget->setVisible(spec.visible);
+    if (button && onClick)
+        QObject::connect(button, &QAbstractButton::clicked, button, [onClick = std::move(onClick)] { onClick(); });
+
+    m_controls.push_back({widget, spec.back});
+    return static_cast<ControlId>(m_controls.size() - 1);
+}
+
+void QtToolkit::setTabOrder(std::span<const ControlId> order)
+{
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(order[i - 1]).widget, control(order[i]).widget);
+}
+
+void QtToolkit::setBackColour(ControlId id, game::Colour colour)
+{
+    Control& target = const_cast<Control&>(control(id));
+    if (target.back == colour)
+        return;
+    target.back = colour;
+    if (auto* shape = dynamic_cast<Shape*>(target.widget))
+        shape->setColour(qcolor(colour));
+    else if (auto* button = dynamic_cast<ColourButton*>(target.widget))
+        button->setColour(qcolor(colour));
+}
+
+game::Colour QtToolkit::backColour(ControlId id) const
+{
+    return control(id).back;
+}
+
+void QtToolkit::setVisible(ControlId id, bool visible)
+{
+    QWidget* widget = control(id).widget;
+    if (widget->isVisibleTo(m_window) != visible)
+        widget->setVisible(visible);
+}
+
+Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
+{
+    YesNoBox box(text(title), text(message), m_window);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
+}
+
+void QtToolkit::reportError(std::string_view message)
+{
+    QMessageBox::critical(m_window, QStringLiteral("Huecracker"),
+                          QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(text(message)));
+}
+
+void QtToolkit::end(int status)
+{
+    if (m_window)
+        m_window->hide();
+    m_endProgram(status);
+}
+
+const QtToolkit::Control& QtToolkit::control(ControlId id) const
+{
+    return m_controls.at(static_cast<std::size_t>(id));
+}
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/toolkit.h"
+
+namespace ui {
+
+// The toolkit on Qt 6 Widgets: one top-level QWidget per load, its controls as
+// children, so unloading the window destroys them all.
+class QtToolkit final : public Toolkit {
+public:
+    // endProgram defaults to leaving the event loop with the status.
+    explicit QtToolkit(std::function<void(int)> endProgram = {});
+    ~QtToolkit() override;
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
+
+    void loadWindow(std::string_view caption, int widthTwips, int heightTwips, game::Colour background) override;
+    void unloadWindow() override;
+    void showWindow() override;
+
+    ControlId create(const ControlSpec& spec, std::function<void()> onClick) override;
+    void setTabOrder(std::span<const ControlId> order) override;
+    void setBackColour(ControlId id, game::Colour colour) override;
+    [[nodiscard]] game::Colour backColour(ControlId id) const override;
+    void setVisible(ControlId id, bool visible) override;
+
+    [[nodiscard]] Answer askYesNo(std::string_view title, std::string_view text) override;
+    void reportError(std::string_view message) override;
+    void end(int status) override;
+
+    // The window of the current load, or none between an unload and the next load.
+    [[nodiscard]] QWidget* window() const { return m_window; }
+
+private:
+    struct Control {
+        QWidget* widget;
+        game::Colour back;
+    };
+    [[nodiscard]] const Control& control(ControlId id) const;
+
+    std::function<void(int)> m_endProgram;
+    QPointer<QWidget> m_window;
+    std::vector<Control> m_controls;
+};
+
+// Device-independent pixels for a length in twips.
+[[nodiscard]] int pixels(int twips);
+
+}  // namespace ui
