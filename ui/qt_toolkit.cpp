@@ -1,5 +1,6 @@
 #include "ui/qt_toolkit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -87,11 +88,12 @@ void QtToolkit::unloadWindow()
 
 void QtToolkit::showWindow()
 {
-    // Without a window manager nobody else would centre it.
+    // Without a window manager nobody else would centre it. On a screen smaller
+    // than the window, its top left corner stays on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        m_window->move(area.x() + (area.width() - m_window->width()) / 2,
-                       area.y() + (area.height() - m_window->height()) / 2);
+        m_window->move(area.x() + std::max(0, (area.width() - m_window->width()) / 2),
+                       area.y() + std::max(0, (area.height() - m_window->height()) / 2));
     }
     m_window->show();
 }

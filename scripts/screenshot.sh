@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png from the real binary: a game three rows in, on its own Xvfb display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+game=${1:-build/huecracker}
+out=${2:-docs/screenshot.png}
+work=$(mktemp -d)
+trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+"$game" >/dev/null 2>&1 &
+game_pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Huecracker$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.05; }
+lefts=(332 380 429 476)
+for row in "1 1 2 2 3 3 4 4" "5 6 7 8 9 10 11 0" "2 1 4 3 6 5 8 7"; do
+    p=1
+    for colour in $row; do
+        click $((332 + 64 * (colour % 3) + 32)) $((64 * (colour / 3) + 32))
+        click $((lefts[(p - 1) % 4] + 24)) $(((p <= 4 ? 256 : 296) + 20))
+        p=$((p + 1))
+    done
+    click 428 435
+done
+click $((332 + 64 * 1 + 32)) 32
+sleep 0.3
+import -window "$window" "$out"
+echo "wrote $out"

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit.h"
+
+namespace ui::testing {
+
+// Records the window as plain data and answers dialogs from a script, so a
+// modal question never blocks a test.
+class FakeToolkit final : public Toolkit {
+public:
+    struct Control {
+        ControlSpec spec;
+        std::function<void()> onClick;
+        int load = 0;  // which load created it
+    };
+    struct Question {
+        std::string title;
+        std::string text;
+        std::vector<std::string> answerRowShown;  // colours of Guess(145..152) as shown, "" when hidden
+    };
+
+    void loadWindow(std::string_view caption, int width, int height, game::Colour background) override
+    {
+        if (windowLoaded)
+            throw std::logic_error("window loaded twice");
+        windowLoaded = true;
+        ++loads;
+        this->caption = caption;
+        size = {0, 0, width, height};
+        this->background = background;
+        controls.clear();
+    }
+    void unloadWindow() override
+    {
+        windowLoaded = false;
+        windowShown = false;
+        ++unloads;
+        controls.clear();
+    }
+    void showWindow() override { windowShown = true; }
+
+    ControlId create(const ControlSpec& spec, std::function<void()> onClick) override
+    {
+        if (!windowLoaded)
+            throw std::logic_error("control created with no window");
+        controls.push_back({spec, std::move(onClick), loads});
+        return static_cast<ControlId>(controls.size() - 1);
+    }
+    void setTabOrder(std::span<const ControlId> order) override { tabOrder.assign(order.begin(), order.end()); }
+    void setBackColour(ControlId id, game::Colour colour) override
+    {
+        if (--backColourFuse == 0)
+            throw std::runtime_error("fuse blown");
+        controls.at(static_cast<std::size_t>(id)).spec.back = colour;
+    }
+    game::Colour backColour(ControlId id) const override { return controls.at(static_cast<std::size_t>(id)).spec.back; }
+    void setVisible(ControlId id, bool visible) override { controls.at(static_cast<std::size_t>(id)).spec.visible = visible; }
+
+    Answer askYesNo(std::string_view title, std::string_view text) override
+    {
+        Question question{std::string(title), std::string(text), {}};
+        for (int i = 145; i <= 152; ++i) {
+            const ControlSpec& peg = named("Guess(" + std::to_string(i) + ")").spec;
+            question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
+        }
+        questions.push_back(question);
+        if (answers.empty())
+            throw std::logic_error("unexpected question: " + std::string(text));
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void reportError(std::string_view message) override { errors.emplace_back(message); }
+    void end(int status) override { endStatus.push_back(status); }
+
+    const Control& named(const std::string& name) const
+    {
+        for (const Control& control : controls) {
+            if (control.spec.name == name)
+                return control;
+        }
+        throw std::out_of_range("no control " + name);
+    }
+    void click(const std::string& name) const
+    {
+        const Control& control = named(name);
+        if (!control.spec.visible || !control.onClick)
+            throw std::logic_error(name + " cannot be clicked");
+        // A restart destroys the control, and with it its handler, while it runs.
+        const std::function<void()> onClick = control.onClick;
+        onClick();
+    }
+    game::Colour colourOf(const std::string& name) const { return named(name).spec.back; }
+
+    bool windowLoaded = false;
+    bool windowShown = false;
+    int loads = 0;
+    int unloads = 0;
+    std::string caption;
+    Twips size;
+    game::Colour background;
+    std::vector<Control> controls;
+    std::vector<ControlId> tabOrder;
+    std::deque<Answer> answers;
+    std::vector<Question> questions;
+    std::vector<std::string> errors;
+    std::vector<int> endStatus;
+    long backColourFuse = -1;  // counts down; the call that reaches zero throws
+};
+
+}  // namespace ui::testing

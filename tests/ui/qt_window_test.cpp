@@ -1,0 +1,277 @@
+// The real widgets on Qt's offscreen platform, driven by mouse clicks and key presses.
+
+#include <functional>
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "tests/game/rows.h"
+#include "ui/form1.h"
+#include "ui/qt_toolkit.h"
+
+namespace ui {
+namespace {
+
+using game::testing::ScriptedUniform;
+
+int liveWidgets()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(QApplication::allWidgets().size());
+}
+
+QColor rgb(game::Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+// Runs `answer` on the next modal dialog as soon as it is open.
+void onNextDialog(std::function<void(QMessageBox*)> answer)
+{
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no dialog open";
+        answer(box);
+    });
+}
+
+struct QtWindowTest : ::testing::Test {
+    QtWindowTest() { form.load(); }
+    ~QtWindowTest() override { liveWidgets(); }
+
+    QWidget* window() const { return toolkit.window(); }
+    template <typename T = QWidget>
+    T* control(const QString& name) const
+    {
+        T* found = window()->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // The colour the window shows at the centre of a control.
+    QColor shownAt(const QString& name) const
+    {
+        const QWidget* widget = control(name);
+        const QImage image = window()->grab().toImage();
+        return image.pixelColor(widget->geometry().center());
+    }
+    void play(std::string_view pegs)
+    {
+        for (int p = 1; p <= 8; ++p) {
+            const auto colour = game::paletteIndexOf(game::testing::peg(pegs[static_cast<std::size_t>(p - 1)]));
+            click(QStringLiteral("Color(%1)").arg(*colour));
+            click(QStringLiteral("Button(%1)").arg(p));
+        }
+        click(QStringLiteral("Go"));
+    }
+
+    std::vector<int> ends;
+    QtToolkit toolkit{[this](int status) { ends.push_back(status); }};
+    ScriptedUniform random = ScriptedUniform::forSecret("RROYGTBINKWMVIBT");
+    Form1 form{toolkit, random};
+};
+
+TEST_F(QtWindowTest, WindowIsFixedTitledCentredAndGrey)
+{
+    EXPECT_EQ(window()->windowTitle(), "Huecracker");
+    EXPECT_EQ(window()->size(), QSize(524, 629));
+    EXPECT_EQ(window()->minimumSize(), window()->maximumSize());
+    const Qt::WindowFlags flags = window()->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(window()->isVisible());
+
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window()->x(), area.x() + std::max(0, (area.width() - 524) / 2));
+    EXPECT_EQ(window()->y(), area.y() + std::max(0, (area.height() - 629) / 2));
+
+    // Below the hidden answer row lies bare background.
+    EXPECT_EQ(window()->grab().toImage().pixelColor(16, 610), QColor(192, 192, 192));
+}
+
+TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInPixels)
+{
+    const auto geometry = [&](const QString& name) { return control(name)->geometry(); };
+    for (int slot = 1; slot <= 152; ++slot) {
+        const int row = (slot - 1) / 8;
+        const int column = (slot - 1) % 8;
+        EXPECT_EQ(geometry(QStringLiteral("Guess(%1)").arg(slot)), QRect(33 * column, 33 * row, 33, 33)) << slot;
+    }
+    for (int slot = 1; slot <= 144; ++slot) {
+        const int row = (slot - 1) / 8;
+        const int k = (slot - 1) % 8;
+        EXPECT_EQ(geometry(QStringLiteral("Clue(%1)").arg(slot)), QRect(264 + 17 * (k % 4), 33 * row + 17 * (k / 4), 17, 17))
+            << slot;
+    }
+    // 6430 twips is 428.7 pixels: the one place that rounds.
+    const int buttonLefts[] = {332, 380, 429, 476};
+    for (int b = 1; b <= 8; ++b) {
+        EXPECT_EQ(geometry(QStringLiteral("Button(%1)").arg(b)), QRect(buttonLefts[(b - 1) % 4], b <= 4 ? 256 : 296, 49, 41));
+        EXPECT_EQ(control<QPushButton>(QStringLiteral("Button(%1)").arg(b))->text(), QString::number(b));
+    }
+    for (int c = 0; c < 12; ++c)
+        EXPECT_EQ(geometry(QStringLiteral("Color(%1)").arg(c)), QRect(332 + 64 * (c % 3), 64 * (c / 3), 65, 65)) << c;
+    EXPECT_EQ(geometry("Go"), QRect(332, 368, 193, 135));
+    EXPECT_EQ(geometry("Reset"), QRect(332, 504, 193, 65));
+    EXPECT_EQ(geometry("GiveUp"), QRect(332, 568, 193, 65));
+    EXPECT_EQ(geometry("Label1"), QRect(336, 336, 121, 33));
+    EXPECT_EQ(geometry("Preview"), QRect(456, 336, 65, 33));
+
+    for (const char* name : {"Guess(0)", "Clue(0)", "Button(0)", "Guess(145)", "Guess(152)"})
+        EXPECT_FALSE(control(name)->isVisible()) << name;
+    EXPECT_TRUE(control("Guess(144)")->isVisible());
+}
+
+TEST_F(QtWindowTest, TextUsesTheWindowsFacesOrTheirStandIns)
+{
+    const auto check = [&](const QString& name, const QString& caption, const QStringList& faces, int pixels, bool bold) {
+        const QWidget* widget = control(name);
+        const QFontInfo info(widget->font());
+        EXPECT_TRUE(faces.contains(info.family())) << name.toStdString() << ": " << info.family().toStdString();
+        EXPECT_EQ(info.pixelSize(), pixels) << name.toStdString();
+        EXPECT_EQ(info.bold(), bold) << name.toStdString();
+        EXPECT_FALSE(info.italic());
+        if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+            EXPECT_EQ(button->text(), caption);
+        else
+            EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), caption);
+    };
+    const QStringList comic{"Comic Sans MS", "Comic Neue"};
+    check("Go", "Go!", comic, 96, false);
+    check("Reset", "Reset!", comic, 37, true);
+    check("GiveUp", "Give Up!", comic, 37, true);
+    check("Label1", "Color:", {"Lucida Handwriting", "Dancing Script"}, 29, true);
+}
+
+TEST_F(QtWindowTest, ColoursArePaintedExactlyAndNamedForScreenReaders)
+{
+    for (int c = 0; c < 12; ++c) {
+        const QString name = QStringLiteral("Color(%1)").arg(c);
+        EXPECT_EQ(shownAt(name), rgb(game::Palette[static_cast<std::size_t>(c)].colour)) << c;
+        EXPECT_EQ(control(name)->accessibleName(), QString::fromLatin1(game::Palette[static_cast<std::size_t>(c)].name));
+    }
+    EXPECT_EQ(shownAt("Preview"), QColor(128, 64, 0));
+    EXPECT_EQ(shownAt("Guess(1)"), QColor(192, 192, 192));
+    EXPECT_EQ(shownAt("Clue(1)"), QColor(192, 192, 192));
+}
+
+TEST_F(QtWindowTest, ClicksChooseColoursPaintPegsAndScoreRows)
+{
+    click("Button(1)");
+    EXPECT_EQ(shownAt("Guess(1)"), QColor(128, 64, 0));
+    click("Color(1)");
+    EXPECT_EQ(shownAt("Preview"), QColor(255, 0, 0));
+    click("Button(3)");
+    EXPECT_EQ(shownAt("Guess(3)"), QColor(255, 0, 0));
+
+    play("RORKKKKK");
+    EXPECT_EQ(form.state().row, 1);
+    EXPECT_EQ(shownAt("Clue(1)"), QColor(0, 0, 0));
+    EXPECT_EQ(shownAt("Clue(2)"), QColor(255, 255, 255));
+    EXPECT_EQ(shownAt("Clue(3)"), QColor(255, 255, 255));
+    EXPECT_EQ(shownAt("Clue(4)"), QColor(192, 192, 192));
+    // Clicks on pegs, the swatch and the label do nothing.
+    click("Guess(9)");
+    click("Preview");
+    click("Label1");
+    EXPECT_EQ(shownAt("Guess(9)"), QColor(192, 192, 192));
+    EXPECT_EQ(form.state().row, 1);
+}
+
+TEST_F(QtWindowTest, LostDialogShowsTheSecretIgnoresEscapeAndReturnAnswersYes)
+{
+    const int widgetsBefore = liveWidgets();
+    QPointer<QWidget> oldWindow = window();
+    bool checked = false;
+    onNextDialog([&](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Lost");
+        EXPECT_EQ(box->text(), "Sorry, you lost! Play again?");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+        EXPECT_TRUE(oldWindow->findChild<QWidget*>("Guess(145)")->isVisible());
+        EXPECT_EQ(oldWindow->grab().toImage().pixelColor(16, 610), QColor(255, 0, 0));
+
+        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_TRUE(box->isVisible()) << "Escape answered the dialog";
+        box->close();
+        EXPECT_TRUE(box->isVisible()) << "closing answered the dialog";
+        QTest::keyClick(box, Qt::Key_Return);
+        checked = true;
+    });
+    click("GiveUp");
+    ASSERT_TRUE(checked);
+    EXPECT_TRUE(ends.empty());
+    EXPECT_EQ(form.state().hits, 6);
+
+    EXPECT_NE(window(), oldWindow.data());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(control("Guess(145)")->isVisible());
+    EXPECT_EQ(liveWidgets(), widgetsBefore);
+    EXPECT_TRUE(oldWindow.isNull());
+}
+
+TEST_F(QtWindowTest, WinDialogAnsweredNoEndsTheProgram)
+{
+    QString title;
+    QString text;
+    bool cluesUnlit = false;
+    onNextDialog([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        cluesUnlit = shownAt("Clue(1)") == QColor(192, 192, 192);
+        QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+    });
+    play("RROYGTBI");
+    EXPECT_EQ(title, "Correct!");
+    EXPECT_EQ(text, "You Won! Play Again?");
+    EXPECT_TRUE(cluesUnlit);
+    EXPECT_EQ(ends, std::vector<int>{0});
+    EXPECT_FALSE(window()->isVisible());
+    click("Reset");
+    EXPECT_EQ(ends, std::vector<int>{0});
+}
+
+TEST_F(QtWindowTest, RestartsLeaveNoWidgetBehind)
+{
+    const int widgets = liveWidgets();
+    for (int i = 0; i < 40; ++i) {
+        click("Color(5)");
+        click("Button(2)");
+        QPointer<QWidget> old = window();
+        click("Reset");
+        ASSERT_EQ(liveWidgets(), widgets) << "restart " << i;
+        ASSERT_TRUE(old.isNull());
+    }
+    EXPECT_EQ(shownAt("Preview"), QColor(128, 64, 0));
+    EXPECT_EQ(shownAt("Guess(2)"), QColor(192, 192, 192));
+}
+
+TEST_F(QtWindowTest, ClosingTheWindowEndsTheEventLoopWithStatusZero)
+{
+    QTimer::singleShot(0, [this] { window()->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace ui
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
