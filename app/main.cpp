@@ -1,7 +1,6 @@
 #include <exception>
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "game/random.h"
 #include "ui/form1.h"
@@ -10,6 +9,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry; unlike a display name it leaves window titles alone.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.huecracker.Huecracker"));
     try {
         ui::QtToolkit toolkit;
         game::SeededUniform random;
@@ -17,9 +18,7 @@ int main(int argc, char* argv[])
         form.load();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Huecracker"),
-                              QStringLiteral("Huecracker met an internal error and must close:\n%1")
-                                  .arg(QString::fromLocal8Bit(error.what())));
+        ui::showInternalError(nullptr, QString::fromLocal8Bit(error.what()));
     }
     return 1;
 }

@@ -14,7 +14,7 @@ build_packages=(
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
     dpkg-dev fakeroot file lintian desktop-file-utils appstream
-    clang-tidy cppcheck devscripts valgrind
+    libx11-dev clang-tidy cppcheck devscripts valgrind
 )
 
 case "${1:-test}" in

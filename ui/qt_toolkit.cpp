@@ -40,6 +40,12 @@ QFont qfont(const Font& font)
 
 }  // namespace
 
+void showInternalError(QWidget* parent, const QString& message)
+{
+    QMessageBox::critical(parent, QStringLiteral("Huecracker"),
+                          QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(message));
+}
+
 int pixels(int twips)
 {
     return static_cast<int>(std::lround(twips / TwipsPerPixel));
@@ -180,8 +186,7 @@ Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
 
 void QtToolkit::reportError(std::string_view message)
 {
-    QMessageBox::critical(m_window, QStringLiteral("Huecracker"),
-                          QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(text(message)));
+    showInternalError(m_window, text(message));
 }
 
 void QtToolkit::end(int status)

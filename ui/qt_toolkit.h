@@ -49,6 +49,9 @@ private:
     std::vector<Control> m_controls;
 };
 
+// The message box for an error that no player action can cause.
+void showInternalError(QWidget* parent, const QString& message);
+
 // Device-independent pixels for a length in twips.
 [[nodiscard]] int pixels(int twips);
 

@@ -1,0 +1,27 @@
+# A .deb of the installed tree: `cpack` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME huecracker)
+set(CPACK_PACKAGE_VENDOR "The Huecracker developers")
+set(CPACK_PACKAGE_CONTACT "The Huecracker developers <developers@huecracker.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking game with coloured pegs")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Huecracker hides a secret row of eight pegs, each one of twelve colours,\n"
+    "and gives the player eighteen rows to find it. Black and white clue pegs\n"
+    "tell how many pegs of a guess are the right colour in the right place, and\n"
+    "how many are the right colour in the wrong place. It is played with the\n"
+    "mouse in a single window.")
+list(JOIN CPACK_PACKAGE_DESCRIPTION "" CPACK_PACKAGE_DESCRIPTION)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://huecracker.org/")
+# The Qt and C++ libraries come from dpkg-shlibdeps; the platform plugin and the
+# stand-in fonts are loaded at run time, so no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dancingscript")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

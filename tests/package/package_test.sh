@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Builds the .deb, checks its contents and metadata with Debian's validators,
+# unpacks it into a scratch root and starts the installed game until its window
+# shows, then closes the window as a close box would.
+set -euo pipefail
+
+build=${1:?usage: package_test.sh BUILD-DIR X-CLOSE}
+x_close=${2:?usage: package_test.sh BUILD-DIR X-CLOSE}
+work=$(mktemp -d)
+game_pid=""
+xvfb_pid=""
+cleanup() {
+    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/out/huecracker_*_amd64.deb)
+
+id=org.huecracker.Huecracker
+expected=(
+    usr/bin/huecracker
+    usr/games/huecracker
+    usr/share/applications/$id.desktop
+    usr/share/doc/huecracker/changelog.gz
+    usr/share/doc/huecracker/copyright
+    usr/share/icons/hicolor/128x128/apps/$id.png
+    usr/share/icons/hicolor/16x16/apps/$id.png
+    usr/share/icons/hicolor/24x24/apps/$id.png
+    usr/share/icons/hicolor/256x256/apps/$id.png
+    usr/share/icons/hicolor/32x32/apps/$id.png
+    usr/share/icons/hicolor/48x48/apps/$id.png
+    usr/share/icons/hicolor/64x64/apps/$id.png
+    usr/share/icons/hicolor/scalable/apps/$id.svg
+    usr/share/man/man6/huecracker.6.gz
+    usr/share/metainfo/$id.metainfo.xml
+)
+actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
+diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual") || fail "the package's files differ from the list"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-comic-neue fonts-dancingscript; do
+    [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
+done
+
+dpkg -x "$deb" "$work/root"
+root=$work/root
+[[ $(readlink "$root/usr/games/huecracker") == ../bin/huecracker ]] || fail "usr/games/huecracker is not a link to the binary"
+for size in 16 24 32 48 64 128 256; do
+    got=$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+    [[ $got == "${size}x$size" ]] || fail "the ${size}px icon is $got"
+done
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+lintian --allow-root "$deb" >"$work/lintian.log" 2>&1 || true
+cat "$work/lintian.log"
+if grep -q '^E:' "$work/lintian.log"; then fail "lintian reports errors"; fi
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+"$root/usr/bin/huecracker" &
+game_pid=$!
+window=""
+for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^Huecracker$' 2>/dev/null | head -n 1) || true
+    [[ -n $window ]] && break
+    sleep 0.05
+done
+[[ -n $window ]] || fail "the installed game never showed its window"
+"$x_close" "$window"
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$game_pid" 2>/dev/null && fail "closing the window did not end the game"
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[[ $status == 0 ]] || fail "the installed game ended with status $status"
+echo "package: $(basename "$deb"), ${#expected[@]} files, validators clean, window shown and closed"
