@@ -2,12 +2,27 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace ui {
+
+FormWindow::FormWindow(QColor background)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_background(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FormWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), m_background);
+}
 
 Shape::Shape(Form form, QColor colour, QWidget* parent) : QWidget(parent), m_form(form), m_colour(colour)
 {

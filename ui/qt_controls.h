@@ -7,6 +7,20 @@
 
 namespace ui {
 
+// The top-level window, painting its own background. Setting a palette instead
+// would give every window a new palette key, and the style's pixmap cache would
+// fill with copies of the same buttons, one set per restart.
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(QColor background);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_background;
+};
+
 // A peg (circle with a thin outline) or the swatch (rectangle, no outline),
 // filled with its colour.
 class Shape final : public QWidget {
@@ -15,6 +29,7 @@ public:
     Shape(Form form, QColor colour, QWidget* parent);
 
     void setColour(QColor colour);
+    [[nodiscard]] QColor colour() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -67,16 +67,10 @@ QtToolkit::~QtToolkit()
 
 void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightTwips, game::Colour background)
 {
-    auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                                            | Qt::MSWindowsFixedSizeDialogHint);
+    auto* window = new FormWindow(qcolor(background));
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(text(caption));
     window->setFixedSize(pixels(widthTwips), pixels(heightTwips));
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, qcolor(background));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
     m_window = window;
     m_controls.clear();
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/game/oracle.h"
 #include "tests/game/rows.h"
 
 namespace game {
@@ -21,34 +22,6 @@ std::string scoreRow(std::string_view secret, std::string_view guess, int row = 
     state.row = row;
     evaluate(state);
     return clues(state.board, row);
-}
-
-// Matches pegs one by one instead of counting colours: exact pairs first, then
-// each remaining guess peg takes the first unused secret peg of its colour.
-std::pair<int, int> oracle(const std::array<int, 8>& secret, const std::array<int, 8>& guess)
-{
-    std::array<bool, 8> secretUsed{};
-    std::array<bool, 8> guessUsed{};
-    int black = 0;
-    int white = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        if (guess[i] >= 0 && guess[i] == secret[i]) {
-            ++black;
-            secretUsed[i] = guessUsed[i] = true;
-        }
-    }
-    for (std::size_t i = 0; i < 8; ++i) {
-        if (guessUsed[i] || guess[i] < 0)
-            continue;
-        for (std::size_t j = 0; j < 8; ++j) {
-            if (!secretUsed[j] && secret[j] == guess[i]) {
-                secretUsed[j] = true;
-                ++white;
-                break;
-            }
-        }
-    }
-    return {black, white};
 }
 
 TEST(Evaluate, WorkedExample)
@@ -147,7 +120,7 @@ TEST(Evaluate, AgreesWithPegByPegMatchingOnRandomRows)
             state.board.clue(state.row * PegsPerRow + k) = k % 2 ? ClueBlack : ClueWhite;
 
         evaluate(state);
-        const auto [black, white] = oracle(secret, guess);
+        const auto [black, white] = testing::oracleScore(secret, guess);
         const std::string expected = std::string(static_cast<std::size_t>(black), 'B')
             + std::string(static_cast<std::size_t>(white), 'W')
             + std::string(static_cast<std::size_t>(8 - black - white), '.');

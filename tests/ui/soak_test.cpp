@@ -1,0 +1,273 @@
+// Long runs of the real window on the offscreen platform: random clicks with
+// invariants checked after every one, and memory across many restarts.
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHash>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "tests/game/oracle.h"
+#include "ui/form1.h"
+#include "ui/qt_controls.h"
+#include "ui/qt_toolkit.h"
+
+namespace ui {
+namespace {
+
+long envNumber(const char* name, long fallback)
+{
+    const char* value = std::getenv(name);
+    return value ? std::strtol(value, nullptr, 10) : fallback;
+}
+
+int liveWidgets()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(QApplication::allWidgets().size());
+}
+
+// Draws secrets from the soak's own generator, so one seed replays a whole run.
+class ReplayUniform final : public game::Uniform {
+public:
+    explicit ReplayUniform(std::mt19937_64& engine) : m_engine(engine) {}
+    void seed(std::uint64_t) override {}
+    double next() override { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+
+private:
+    std::mt19937_64& m_engine;
+};
+
+// One run of the program, from start to the No that ends it.
+struct Program {
+    explicit Program(std::mt19937_64& engine) : random(engine) { form.load(); }
+
+    std::vector<int> ends;
+    QtToolkit toolkit{[this](int status) { ends.push_back(status); }};
+    ReplayUniform random;
+    Form1 form{toolkit, random};
+};
+
+class Soak : public QObject {
+public:
+    explicit Soak(unsigned long seed) : m_engine(seed) { qApp->installEventFilter(this); }
+    ~Soak() override { qApp->removeEventFilter(this); }
+
+    void run(long clicks)
+    {
+        m_program = std::make_unique<Program>(m_engine);
+        m_widgets = liveWidgets();
+        indexWindow();
+        while (m_clicks < clicks && !::testing::Test::HasFailure())
+            step();
+        std::printf("soak: %ld clicks, %d Go!, %d restarts, %d wins, %d losses, %d program ends\n", m_clicks, m_goes,
+                    m_restarts, m_wins, m_losses, m_programEnds);
+    }
+
+protected:
+    // Answers each dialog as it opens, Yes or No at random, once its loop runs.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (!box || event->type() != QEvent::Show)
+            return false;
+        const bool lost = box->windowTitle() == QLatin1String("Lost");
+        (lost ? m_losses : m_wins) += 1;
+        for (int i = 145; i <= 152; ++i)
+            EXPECT_EQ(peg(i)->isVisibleTo(peg(i)->parentWidget()), lost) << "answer row while asking " << box->windowTitle().toStdString();
+        QAbstractButton* answer = box->button(m_engine() % 2 ? QMessageBox::Yes : QMessageBox::No);
+        QTimer::singleShot(0, answer, &QAbstractButton::click);
+        return false;
+    }
+
+private:
+    const game::State& state() const { return m_program->form.state(); }
+    QWidget* widget(const QString& name) const { return m_controls.value(name); }
+    Shape* peg(int slot) const { return static_cast<Shape*>(widget(QStringLiteral("Guess(%1)").arg(slot))); }
+    Shape* cluePeg(int slot) const { return static_cast<Shape*>(widget(QStringLiteral("Clue(%1)").arg(slot))); }
+
+    void indexWindow()
+    {
+        m_window = m_program->toolkit.window();
+        m_controls.clear();
+        for (QWidget* child : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            m_controls.insert(child->objectName(), child);
+    }
+
+    void click(const QString& name)
+    {
+        QTest::mouseClick(widget(name), Qt::LeftButton);
+        ++m_clicks;
+    }
+
+    void step()
+    {
+        const game::State before = state();
+        bool submitted = false;
+        const unsigned roll = m_engine() % 1000;
+        if (roll < 400) {
+            click(QStringLiteral("Color(%1)").arg(m_engine() % 12));
+        } else if (roll < 800) {
+            click(QStringLiteral("Button(%1)").arg(1 + m_engine() % 8));
+        } else if (roll < 900) {
+            click(QStringLiteral("Go"));
+            submitted = true;
+        } else if (roll < 950) {
+            // Pegs, the swatch and the label take no clicks.
+            const QString idle[] = {QStringLiteral("Guess(%1)").arg(1 + m_engine() % 144),
+                                    QStringLiteral("Clue(%1)").arg(1 + m_engine() % 144), QStringLiteral("Preview"),
+                                    QStringLiteral("Label1")};
+            click(idle[m_engine() % 4]);
+        } else if (roll < 990) {
+            playSecret();
+            submitted = true;
+        } else if (roll < 995) {
+            click(QStringLiteral("Reset"));
+        } else {
+            click(QStringLiteral("GiveUp"));
+        }
+        check(before, submitted);
+    }
+
+    // The shortest way to a win: paint the secret and press Go!.
+    void playSecret()
+    {
+        for (int p = 1; p <= 8; ++p) {
+            const auto index = game::paletteIndexOf(state().board.answer(p));
+            click(QStringLiteral("Color(%1)").arg(*index));
+            click(QStringLiteral("Button(%1)").arg(p));
+        }
+        click(QStringLiteral("Go"));
+    }
+
+    void check(const game::State& before, bool submitted)
+    {
+        if (!m_program->ends.empty()) {
+            ASSERT_EQ(m_program->ends, std::vector<int>{0});
+            ++m_programEnds;
+            m_program = std::make_unique<Program>(m_engine);
+            ASSERT_EQ(liveWidgets(), m_widgets) << "after a new program";
+            indexWindow();
+            return;
+        }
+        if (m_program->toolkit.window() != m_window) {
+            ++m_restarts;
+            ASSERT_EQ(liveWidgets(), m_widgets) << "after restart " << m_restarts;
+            indexWindow();
+            ASSERT_EQ(state().row, 0);
+            return;
+        }
+
+        const game::State& now = state();
+        ASSERT_GE(now.row, 0);
+        ASSERT_LT(now.row, game::GuessRows);
+        for (int slot = 1; slot <= before.row * 8; ++slot) {
+            ASSERT_EQ(now.board.guess(slot).colour, before.board.guess(slot).colour) << "Guess(" << slot << ")";
+            ASSERT_EQ(now.board.clue(slot), before.board.clue(slot)) << "Clue(" << slot << ")";
+        }
+        for (int i = 145; i <= 152; ++i)
+            ASSERT_FALSE(peg(i)->isVisibleTo(m_window)) << "the answer row shows during play";
+        for (int p = 1; p <= 8; ++p) {
+            const int slot = now.row * 8 + p;
+            const game::Colour colour = now.board.guess(slot).colour;
+            ASSERT_EQ(peg(slot)->colour(), QColor(colour.red(), colour.green(), colour.blue())) << "Guess(" << slot << ")";
+        }
+        if (submitted) {
+            ++m_goes;
+            checkScore(before.row);
+        }
+    }
+
+    void checkScore(int row)
+    {
+        std::array<int, 8> secret{};
+        std::array<int, 8> guess{};
+        for (int p = 1; p <= 8; ++p) {
+            secret[static_cast<std::size_t>(p - 1)] = *game::paletteIndexOf(state().board.answer(p));
+            guess[static_cast<std::size_t>(p - 1)] = game::paletteIndexOf(state().board.guess(row * 8 + p).colour).value_or(-1);
+        }
+        const auto [black, white] = game::testing::oracleScore(secret, guess);
+        for (int k = 1; k <= 8; ++k) {
+            const QColor want = k <= black ? Qt::black : k <= black + white ? Qt::white : QColor(192, 192, 192);
+            ASSERT_EQ(cluePeg(row * 8 + k)->colour(), want) << "Clue(" << row * 8 + k << ") after Go!";
+        }
+    }
+
+    std::mt19937_64 m_engine;
+    std::unique_ptr<Program> m_program;
+    QWidget* m_window = nullptr;
+    QHash<QString, QWidget*> m_controls;
+    int m_widgets = 0;
+    long m_clicks = 0;
+    int m_goes = 0;
+    int m_restarts = 0;
+    int m_wins = 0;
+    int m_losses = 0;
+    int m_programEnds = 0;
+};
+
+TEST(Soak, RandomClicksKeepEveryInvariant)
+{
+    const auto seed = static_cast<unsigned long>(envNumber("HUECRACKER_SOAK_SEED", 20261208));
+    const long clicks = envNumber("HUECRACKER_SOAK_CLICKS", 100000);
+    std::printf("soak: seed %lu (HUECRACKER_SOAK_SEED replays it), %ld clicks\n", seed, clicks);
+    Soak soak(seed);
+    soak.run(clicks);
+}
+
+long residentKib()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+TEST(Soak, ThousandRestartsKeepResidentMemoryFlat)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine, so resident memory grows by design";
+#endif
+    std::vector<int> ends;
+    QtToolkit toolkit{[&](int status) { ends.push_back(status); }};
+    game::SeededUniform random(7);
+    Form1 form(toolkit, random);
+    form.load();
+    const auto restart = [&] {
+        QTest::mouseClick(toolkit.window()->findChild<QWidget*>(QStringLiteral("Reset")), Qt::LeftButton);
+        // As the event loop would: paint the new window, then delete the old one.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    for (int i = 0; i < 10; ++i)
+        restart();
+    const long settled = residentKib();
+    for (int i = 10; i < 1000; ++i)
+        restart();
+    const long after = residentKib();
+    std::printf("resident memory: %ld KiB after 10 restarts, %ld KiB after 1000\n", settled, after);
+    EXPECT_LE(after - settled, 1024);
+}
+
+}  // namespace
+}  // namespace ui
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
