@@ -7,8 +7,7 @@ namespace game {
 
 Board::Board()
 {
-    for (auto& clue : m_clue)
-        clue = Empty;
+    m_clue.fill(Empty);
     for (int slot = 1; slot <= AnswerBase; ++slot)
         m_guess[static_cast<std::size_t>(slot)].shown = true;
 }

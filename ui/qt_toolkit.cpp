@@ -67,11 +67,11 @@ QtToolkit::~QtToolkit()
 
 void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightTwips, game::Colour background)
 {
-    auto* window = new FormWindow(qcolor(background));
-    window->setObjectName(QStringLiteral("Form1"));
-    window->setWindowTitle(text(caption));
-    window->setFixedSize(pixels(widthTwips), pixels(heightTwips));
-    m_window = window;
+    auto* form = new FormWindow(qcolor(background));
+    form->setObjectName(QStringLiteral("Form1"));
+    form->setWindowTitle(text(caption));
+    form->setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    m_window = form;
     m_controls.clear();
 }
 

@@ -35,7 +35,7 @@ public:
     void end(int status) override;
 
     // The window of the current load, or none between an unload and the next load.
-    [[nodiscard]] QWidget* window() const { return m_window; }
+    [[nodiscard]] QWidget* window() const { return m_window.data(); }
 
 private:
     struct Control {

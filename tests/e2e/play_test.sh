@@ -15,7 +15,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [[ -f $work/screen.png ]] && cp "$work/screen.png" /tmp/e2e-fail.png; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
+    exit 1
+}
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
