@@ -1,14 +1,44 @@
 #include "ui/qt_controls.h"
 
+#include <map>
+#include <tuple>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace ui {
+
+namespace {
+
+// Hundreds of pegs share a handful of looks, and an antialiased circle costs
+// about ten times as much to draw as to copy.
+QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
+{
+    static std::map<std::tuple<int, int, QRgb, qreal>, QPixmap> cache;
+    const auto key = std::make_tuple(size.width(), size.height(), colour.rgb(), ratio);
+    if (const auto found = cache.find(key); found != cache.end())
+        return found->second;
+
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.end();
+    cache.emplace(key, pixmap);
+    return pixmap;
+}
+
+}  // namespace
 
 FormWindow::FormWindow(QColor background)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -18,37 +48,55 @@ FormWindow::FormWindow(QColor background)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+int FormWindow::addShape(Shape shape)
+{
+    if (shape.visible)
+        update(shape.rect);
+    m_shapes.push_back(std::move(shape));
+    return static_cast<int>(m_shapes.size() - 1);
+}
+
+void FormWindow::setShapeColour(int index, QColor colour)
+{
+    Shape& target = m_shapes.at(static_cast<std::size_t>(index));
+    if (target.colour == colour)
+        return;
+    target.colour = colour;
+    if (target.visible)
+        update(target.rect);
+}
+
+void FormWindow::setShapeVisible(int index, bool visible)
+{
+    Shape& target = m_shapes.at(static_cast<std::size_t>(index));
+    if (target.visible == visible)
+        return;
+    target.visible = visible;
+    update(target.rect);
+}
+
+const Shape* FormWindow::shapeNamed(const QString& name) const
+{
+    for (const Shape& item : m_shapes) {
+        if (item.name == name)
+            return &item;
+    }
+    return nullptr;
+}
+
 void FormWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_background);
-}
-
-Shape::Shape(Form form, QColor colour, QWidget* parent) : QWidget(parent), m_form(form), m_colour(colour)
-{
-    if (m_form == Form::Rectangle)
-        setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void Shape::setColour(QColor colour)
-{
-    if (colour == m_colour)
-        return;
-    m_colour = colour;
-    update();
-}
-
-void Shape::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    if (m_form == Form::Rectangle) {
-        painter.fillRect(rect(), m_colour);
-        return;
+    const qreal ratio = devicePixelRatioF();
+    for (const Shape& item : m_shapes) {
+        if (!item.visible || !event->region().intersects(item.rect))
+            continue;
+        if (item.form == Shape::Form::Rectangle)
+            painter.fillRect(item.rect, item.colour);
+        else
+            painter.drawPixmap(item.rect.topLeft(), pegPixmap(item.rect.size(), item.colour, ratio));
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(m_colour);
-    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 ColourButton::ColourButton(QColor colour, QWidget* parent) : QAbstractButton(parent), m_colour(colour)

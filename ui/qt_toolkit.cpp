@@ -102,59 +102,63 @@ ControlId QtToolkit::create(const ControlSpec& spec, std::function<void()> onCli
 {
     if (!m_window)
         throw std::logic_error("control created with no window loaded");
+    const QRect place(pixels(spec.place.left), pixels(spec.place.top), pixels(spec.place.width),
+                      pixels(spec.place.height));
+    if (spec.kind == ControlKind::Circle || spec.kind == ControlKind::Rectangle) {
+        const auto form = spec.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
+        const int shape = m_window->addShape({text(spec.name), form, place, qcolor(spec.back), spec.visible});
+        m_controls.push_back({nullptr, shape, spec.back});
+        return static_cast<ControlId>(m_controls.size() - 1);
+    }
+
     QWidget* widget = nullptr;
     QAbstractButton* button = nullptr;
-    switch (spec.kind) {
-    case ControlKind::CommandButton:
+    if (spec.kind == ControlKind::CommandButton) {
         button = new QPushButton(text(spec.caption), m_window);
         widget = button;
-        break;
-    case ControlKind::ColourButton:
+    } else if (spec.kind == ControlKind::ColourButton) {
         button = new ColourButton(qcolor(spec.back), m_window);
         widget = button;
-        break;
-    case ControlKind::Circle:
-        widget = new Shape(Shape::Form::Circle, qcolor(spec.back), m_window);
-        break;
-    case ControlKind::Rectangle:
-        widget = new Shape(Shape::Form::Rectangle, qcolor(spec.back), m_window);
-        break;
-    case ControlKind::Label: {
+    } else {
         auto* label = new QLabel(text(spec.caption), m_window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
-        break;
-    }
     }
     widget->setObjectName(text(spec.name));
     if (!spec.accessibleName.empty())
         widget->setAccessibleName(text(spec.accessibleName));
     if (spec.font)
         widget->setFont(qfont(*spec.font));
-    widget->setGeometry(pixels(spec.place.left), pixels(spec.place.top), pixels(spec.place.width),
-                        pixels(spec.place.height));
+    widget->setGeometry(place);
     widget->setVisible(spec.visible);
     if (button && onClick)
         QObject::connect(button, &QAbstractButton::clicked, button, [onClick = std::move(onClick)] { onClick(); });
 
-    m_controls.push_back({widget, spec.back});
+    m_controls.push_back({widget, -1, spec.back});
     return static_cast<ControlId>(m_controls.size() - 1);
 }
 
 void QtToolkit::setTabOrder(std::span<const ControlId> order)
 {
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(control(order[i - 1]).widget, control(order[i]).widget);
+    QWidget* previous = nullptr;
+    for (const ControlId id : order) {
+        QWidget* widget = control(id).widget;
+        if (!widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void QtToolkit::setBackColour(ControlId id, game::Colour colour)
 {
-    Control& target = const_cast<Control&>(control(id));
+    auto& target = m_controls.at(static_cast<std::size_t>(id));
     if (target.back == colour)
         return;
     target.back = colour;
-    if (auto* shape = dynamic_cast<Shape*>(target.widget))
-        shape->setColour(qcolor(colour));
+    if (target.shape >= 0)
+        m_window->setShapeColour(target.shape, qcolor(colour));
     else if (auto* button = dynamic_cast<ColourButton*>(target.widget))
         button->setColour(qcolor(colour));
 }
@@ -166,9 +170,11 @@ game::Colour QtToolkit::backColour(ControlId id) const
 
 void QtToolkit::setVisible(ControlId id, bool visible)
 {
-    QWidget* widget = control(id).widget;
-    if (widget->isVisibleTo(m_window) != visible)
-        widget->setVisible(visible);
+    const Control& target = control(id);
+    if (target.shape >= 0)
+        m_window->setShapeVisible(target.shape, visible);
+    else if (target.widget->isVisibleTo(m_window) != visible)
+        target.widget->setVisible(visible);
 }
 
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/qt_controls.h"
 #include "ui/toolkit.h"
 
 namespace ui {
@@ -35,17 +36,18 @@ public:
     void end(int status) override;
 
     // The window of the current load, or none between an unload and the next load.
-    [[nodiscard]] QWidget* window() const { return m_window.data(); }
+    [[nodiscard]] FormWindow* window() const { return m_window.data(); }
 
 private:
     struct Control {
-        QWidget* widget;
+        QWidget* widget;  // null for a shape, which the window paints itself
+        int shape;        // the window's index of the shape, or -1
         game::Colour back;
     };
     [[nodiscard]] const Control& control(ControlId id) const;
 
     std::function<void(int)> m_endProgram;
-    QPointer<QWidget> m_window;
+    QPointer<FormWindow> m_window;
     std::vector<Control> m_controls;
 };
 
