@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Start-up of the game against an empty Qt Widgets window of the same size, on
-# one Xvfb display, alternating A B A B so that both see the same machine:
+# one Xvfb display, alternating A B A B so that both see the same machine
+# (a third program, the empty window with one label, shows what text alone
+# costs):
 # median time from exec to the first painted window, median resident memory
 # once shown, and instructions of a start-to-first-paint-to-quit run counted
 # by callgrind, which repeats where times do not.
@@ -10,6 +12,7 @@ build=${1:-build}
 runs=${2:-15}
 empty=$build/bench/empty_window
 game=$build/bench/game_first_paint
+text=$build/bench/text_window
 work=$(mktemp -d)
 trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -26,10 +29,11 @@ measure() {  # program -> "milliseconds rss_kib"
     out=$("$1")
     awk -v start="$start" '{ printf "%.2f %d\n", ($2 - start) / 1e6, $4 }' <<<"$out"
 }
-"$empty" >/dev/null; "$game" >/dev/null   # warm the caches once
+"$empty" >/dev/null; "$game" >/dev/null; "$text" >/dev/null   # warm the caches once
 for _ in $(seq "$runs"); do
     measure "$empty" >>"$work/empty"
     measure "$game" >>"$work/game"
+    measure "$text" >>"$work/text"
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -39,14 +43,17 @@ count() {
     awk '/Command:/ && !pid { pid = $1 } $1 == pid && /Collected/ { print $NF }' "$work/callgrind.log"
 }
 
-empty_ms=$(cut -d' ' -f1 "$work/empty" | median)
-game_ms=$(cut -d' ' -f1 "$work/game" | median)
-empty_rss=$(cut -d' ' -f2 "$work/empty" | median)
-game_rss=$(cut -d' ' -f2 "$work/game" | median)
-empty_ir=$(count "$empty")
-game_ir=$(count "$game")
+column() { cut -d' ' -f"$2" "$work/$1" | median; }
+empty_ms=$(column empty 1) game_ms=$(column game 1) text_ms=$(column text 1)
+empty_rss=$(column empty 2) game_rss=$(column game 2) text_rss=$(column text 2)
+empty_ir=$(count "$empty") game_ir=$(count "$game") text_ir=$(count "$text")
+ratio() { printf '%.2f' "$(bc -l <<<"$1 / $2")"; }
 
-printf '%-34s %14s %14s %8s\n' "median of $runs runs each" "empty window" "game" "ratio"
-printf '%-34s %14s %14s %8.2f\n' "exec to first paint (ms)" "$empty_ms" "$game_ms" "$(bc -l <<<"$game_ms / $empty_ms")"
-printf '%-34s %14s %14s %8.2f\n' "resident memory once shown (KiB)" "$empty_rss" "$game_rss" "$(bc -l <<<"$game_rss / $empty_rss")"
-printf '%-34s %14s %14s %8.2f\n' "instructions, start to quit" "$empty_ir" "$game_ir" "$(bc -l <<<"${game_ir//,/} / ${empty_ir//,/}")"
+printf '| median of %s runs | empty window | game | game / empty | empty + one label | game / label |\n' "$runs"
+printf '|---|---:|---:|---:|---:|---:|\n'
+printf '| exec to first paint (ms) | %s | %s | %s | %s | %s |\n' "$empty_ms" "$game_ms" "$(ratio "$game_ms" "$empty_ms")" \
+    "$text_ms" "$(ratio "$game_ms" "$text_ms")"
+printf '| resident memory once shown (KiB) | %s | %s | %s | %s | %s |\n' "$empty_rss" "$game_rss" \
+    "$(ratio "$game_rss" "$empty_rss")" "$text_rss" "$(ratio "$game_rss" "$text_rss")"
+printf '| instructions, start to quit | %s | %s | %s | %s | %s |\n' "$empty_ir" "$game_ir" \
+    "$(ratio "$game_ir" "$empty_ir")" "$text_ir" "$(ratio "$game_ir" "$text_ir")"

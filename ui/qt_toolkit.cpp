@@ -35,6 +35,9 @@ QFont qfont(const Font& font)
     QFont result(text(font.face));
     result.setPixelSize(static_cast<int>(std::lround(font.points * 20.0 / TwipsPerPixel)));
     result.setBold(font.bold);
+    // Captions are plain ASCII that every face has; without merging, Qt skips
+    // asking fontconfig for fallback faces.
+    result.setStyleStrategy(QFont::NoFontMerging);
     return result;
 }
 
