@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev file
     qt6-base-dev qt6-qpa-plugins
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.
@@ -13,7 +13,7 @@ build_packages=(
 )
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
-    dpkg-dev fakeroot file lintian desktop-file-utils appstream
+    fakeroot lintian desktop-file-utils appstream bc
     libx11-dev clang-tidy cppcheck devscripts valgrind
 )
 
