@@ -19,7 +19,7 @@ void BM_evaluate(benchmark::State& state)
     for (int slot = 1; slot <= game::GuessSlots; ++slot)
         game.board.guess(slot).colour = game::Palette[random() % game::PaletteSize].colour;
     int row = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         game.row = row;
         game::evaluate(game);
         benchmark::DoNotOptimize(game.total);
@@ -32,7 +32,7 @@ BENCHMARK(BM_evaluate);
 void BM_load(benchmark::State& state)
 {
     game::SeededUniform random(1);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         ui::QtToolkit toolkit([](int) {});
         ui::Form1 form(toolkit, random);
         form.load();
@@ -48,7 +48,7 @@ void BM_restart(benchmark::State& state)
     ui::QtToolkit toolkit([](int) {});
     ui::Form1 form(toolkit, random);
     form.load();
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         form.Reset_Click();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -13,15 +13,7 @@ runs=${2:-15}
 empty=$build/bench/empty_window
 game=$build/bench/game_first_paint
 text=$build/bench/text_window
-work=$(mktemp -d)
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR=$work
+source "$(dirname "$0")/../scripts/xvfb.sh"
 
 measure() {  # program -> "milliseconds rss_kib"
     local start out

@@ -4,17 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 game=${1:-build/huecracker}
 out=${2:-docs/screenshot.png}
-work=$(mktemp -d)
-trap 'kill $game_pid $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+source scripts/xvfb.sh
 "$game" >/dev/null 2>&1 &
-game_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^Huecracker$' | head -n 1)
+background_pids+=($!)
+window=$(find_window Huecracker)
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.05; }

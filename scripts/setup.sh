@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(
-    cmake ninja-build g++ pkg-config dpkg-dev file
+    cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev
     qt6-base-dev qt6-qpa-plugins
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.
@@ -14,7 +14,7 @@ build_packages=(
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
     fakeroot lintian desktop-file-utils appstream bc
-    libx11-dev clang-tidy cppcheck devscripts valgrind
+    clang-tidy cppcheck devscripts valgrind
 )
 
 case "${1:-test}" in

@@ -6,40 +6,17 @@
 set -euo pipefail
 
 game=${1:?usage: play_test.sh path/to/huecracker}
-work=$(mktemp -d)
-game_pid=""
-xvfb_pid=""
-cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
     exit 1
 }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
+background_pids+=("$game_pid")
 
-find_window() {  # name -> window id, waiting up to 10 s
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        [[ -n $id ]] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
 window_gone() {
     for _ in $(seq 100); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
@@ -154,6 +131,5 @@ for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; do
 if kill -0 "$game_pid" 2>/dev/null; then fail "No did not end the program"; fi
 status=0
 wait "$game_pid" || status=$?
-game_pid=""
 [[ $status == 0 ]] || fail "the program ended with status $status"
 echo "played: clues $black black, $white white; Escape ignored; Yes rebuilt the board; No ended with status 0"

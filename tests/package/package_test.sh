@@ -6,15 +6,7 @@ set -euo pipefail
 
 build=${1:?usage: package_test.sh BUILD-DIR X-CLOSE}
 x_close=${2:?usage: package_test.sh BUILD-DIR X-CLOSE}
-work=$(mktemp -d)
-game_pid=""
-xvfb_pid=""
-cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
@@ -59,26 +51,14 @@ lintian --allow-root "$deb" >"$work/lintian.log" 2>&1 || true
 cat "$work/lintian.log"
 if grep -q '^E:' "$work/lintian.log"; then fail "lintian reports errors"; fi
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
 "$root/usr/bin/huecracker" &
 game_pid=$!
-window=""
-for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name '^Huecracker$' 2>/dev/null | head -n 1) || true
-    [[ -n $window ]] && break
-    sleep 0.05
-done
-[[ -n $window ]] || fail "the installed game never showed its window"
+background_pids+=("$game_pid")
+window=$(find_window Huecracker) || fail "the installed game never showed its window"
 "$x_close" "$window"
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$game_pid" 2>/dev/null && fail "closing the window did not end the game"
 status=0
 wait "$game_pid" || status=$?
-game_pid=""
 [[ $status == 0 ]] || fail "the installed game ended with status $status"
 echo "package: $(basename "$deb"), ${#expected[@]} files, validators clean, window shown and closed"

@@ -1,0 +1,32 @@
+# Sourced by scripts that need an X display of their own. Makes a scratch folder
+# $work, starts Xvfb and exports its DISPLAY; on exit it stops Xvfb and every
+# process added to background_pids, and removes $work.
+work=$(mktemp -d)
+background_pids=()
+stop_background() {
+    local pid
+    for pid in "${background_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap stop_background EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+background_pids+=($!)
+for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
+exec 3>&-
+[[ -s $work/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR=$work
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# Prints the id of the visible window titled exactly NAME, waiting up to 10 s.
+find_window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
+}
