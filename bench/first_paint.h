@@ -29,8 +29,8 @@ protected:
             QTimer::singleShot(0, this, [] {
                 timespec now{};
                 clock_gettime(CLOCK_REALTIME, &now);
-                std::printf("painted %lld rss_kib %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                            residentKib());
+                std::printf("painted %lld rss_kib %ld\n",
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, residentKib());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

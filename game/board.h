@@ -30,10 +30,7 @@ public:
     {
         return (boardRow - 1) * PegsPerRow + position;
     }
-    [[nodiscard]] static constexpr int clueSlot(int boardRow, int k)
-    {
-        return (boardRow - 1) * PegsPerRow + k;
-    }
+    [[nodiscard]] static constexpr int clueSlot(int boardRow, int k) { return (boardRow - 1) * PegsPerRow + k; }
 
     // Out-of-range slots throw std::out_of_range.
     [[nodiscard]] GuessSlot& guess(int slot);
@@ -52,8 +49,8 @@ private:
 // only `row` is reset by setvariables, the rest are recomputed before use.
 struct State {
     Board board;
-    int row = 0;          // 0-based current guess row; reaches 18 only as the game is lost
-    int filled = 0;       // coloured pegs of the current row at the last "Go!"
+    int row = 0;     // 0-based current guess row; reaches 18 only as the game is lost
+    int filled = 0;  // coloured pegs of the current row at the last "Go!"
     std::int16_t hits = 0;
     std::array<int, PaletteSize> guesscounts{};
     std::array<int, PaletteSize> answercounts{};

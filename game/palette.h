@@ -19,8 +19,8 @@ struct Colour {
 
 [[nodiscard]] constexpr Colour RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
-    return Colour{static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8
-                  | static_cast<std::uint32_t>(b) << 16};
+    return Colour{
+        static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(b) << 16};
 }
 
 // Not choosable: an uncoloured peg or unlit clue (also the window's background),

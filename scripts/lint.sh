@@ -2,6 +2,7 @@
 # Static analysis of the project's own code.
 #   scripts/lint.sh tidy [BUILD-DIR]       clang-tidy with the checks of .clang-tidy
 #   scripts/lint.sh cppcheck               cppcheck
+#   scripts/lint.sh format                 clang-format, as .clang-format lays code out
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
@@ -20,8 +21,12 @@ case "${1:-}" in
             --suppress=useStlAlgorithm game ui app bench tests
         echo "cppcheck: no findings"
         ;;
+    format)
+        git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+        echo "clang-format: no findings"
+        ;;
     *)
-        echo "usage: $0 tidy [BUILD-DIR] | cppcheck" >&2
+        echo "usage: $0 tidy [BUILD-DIR] | cppcheck | format" >&2
         exit 2
         ;;
 esac

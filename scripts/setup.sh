@@ -14,7 +14,7 @@ build_packages=(
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
     fakeroot lintian desktop-file-utils appstream bc
-    clang-tidy cppcheck devscripts valgrind
+    clang-tidy clang-format cppcheck devscripts valgrind git
 )
 
 case "${1:-test}" in

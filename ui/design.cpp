@@ -10,53 +10,52 @@ Font comicSans(double points, bool bold)
 
 }  // namespace
 
-ControlSpec giveUp()
+ControlProperties giveUp()
 {
     return {"GiveUp", ControlKind::CommandButton, {4980, 8520, 2895, 975}, "Give Up!", comicSans(27.75, true),
-            game::Empty, true, {}};
+        game::Empty, true, {}};
 }
 
-ControlSpec reset()
+ControlProperties reset()
 {
-    return {"Reset", ControlKind::CommandButton, {4980, 7560, 2895, 975}, "Reset!", comicSans(27.75, true),
-            game::Empty, true, {}};
+    return {"Reset", ControlKind::CommandButton, {4980, 7560, 2895, 975}, "Reset!", comicSans(27.75, true), game::Empty,
+        true, {}};
 }
 
-ControlSpec button0()
+ControlProperties button0()
 {
-    return {"Button(0)", ControlKind::CommandButton, {6600, 4440, 735, 615}, "0", std::nullopt, game::Empty, false,
-            {}};
+    return {"Button(0)", ControlKind::CommandButton, {6600, 4440, 735, 615}, "0", std::nullopt, game::Empty, false, {}};
 }
 
-ControlSpec go()
+ControlProperties go()
 {
-    return {"Go", ControlKind::CommandButton, {4980, 5520, 2895, 2025}, "Go!", comicSans(72, false), game::Empty,
-            true, {}};
+    return {
+        "Go", ControlKind::CommandButton, {4980, 5520, 2895, 2025}, "Go!", comicSans(72, false), game::Empty, true, {}};
 }
 
-ControlSpec color0()
+ControlProperties color0()
 {
     return {"Color(0)", ControlKind::ColourButton, {4980, 0, 975, 975}, "", std::nullopt, Brown, true,
-            std::string(game::Palette[0].name)};
+        std::string(game::Palette[0].name)};
 }
 
-ControlSpec preview()
+ControlProperties preview()
 {
     return {"Preview", ControlKind::Rectangle, {6840, 5040, 975, 495}, "", std::nullopt, Brown, true, {}};
 }
 
-ControlSpec label1()
+ControlProperties label1()
 {
     return {"Label1", ControlKind::Label, {5040, 5040, 1815, 495}, "Color:", Font{"Lucida Handwriting", 21.75, true},
-            game::Empty, true, {}};
+        game::Empty, true, {}};
 }
 
-ControlSpec clue0()
+ControlProperties clue0()
 {
     return {"Clue(0)", ControlKind::Circle, {480, 0, 255, 255}, "", std::nullopt, game::Empty, false, {}};
 }
 
-ControlSpec guess0()
+ControlProperties guess0()
 {
     return {"Guess(0)", ControlKind::Circle, {0, 0, 495, 495}, "", std::nullopt, game::Empty, false, {}};
 }

@@ -12,14 +12,14 @@ inline constexpr int ClientHeight = 9435;
 inline constexpr game::Colour Background = game::Empty;
 inline constexpr game::Colour Brown = game::RGB(128, 64, 0);
 
-[[nodiscard]] ControlSpec giveUp();
-[[nodiscard]] ControlSpec reset();
-[[nodiscard]] ControlSpec button0();
-[[nodiscard]] ControlSpec go();
-[[nodiscard]] ControlSpec color0();
-[[nodiscard]] ControlSpec preview();
-[[nodiscard]] ControlSpec label1();
-[[nodiscard]] ControlSpec clue0();
-[[nodiscard]] ControlSpec guess0();
+[[nodiscard]] ControlProperties giveUp();
+[[nodiscard]] ControlProperties reset();
+[[nodiscard]] ControlProperties button0();
+[[nodiscard]] ControlProperties go();
+[[nodiscard]] ControlProperties color0();
+[[nodiscard]] ControlProperties preview();
+[[nodiscard]] ControlProperties label1();
+[[nodiscard]] ControlProperties clue0();
+[[nodiscard]] ControlProperties guess0();
 
 }  // namespace ui::design

@@ -24,8 +24,8 @@ std::uint64_t clockSeed()
     } catch (const std::exception&) {
         // Without one the clock still gives a new seed at every tick.
     }
-    std::seed_seq sequence{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32), entropy[0],
-                           entropy[1]};
+    std::seed_seq sequence{
+        static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32), entropy[0], entropy[1]};
     std::array<std::uint32_t, 2> seed{};
     sequence.generate(seed.begin(), seed.end());
     return static_cast<std::uint64_t>(seed[0]) << 32 | seed[1];
@@ -35,7 +35,9 @@ constexpr std::array<int, 4> ButtonLefts = {4980, 5700, 6430, 7140};
 
 }  // namespace
 
-Form1::Form1(Toolkit& toolkit, game::Uniform& random) : m_toolkit(toolkit), m_random(random) {}
+Form1::Form1(Toolkit& toolkit, game::Uniform& random) : m_toolkit(toolkit), m_random(random)
+{
+}
 
 void Form1::load()
 {
@@ -72,7 +74,7 @@ void Form1::loaditems()
 {
     m_state.board = game::Board{};
 
-    const ControlSpec guess = design::guess0();
+    const ControlProperties guess = design::guess0();
     for (int p = 1; p <= game::PegsPerRow; ++p) {
         for (int r = 1; r <= game::BoardRows; ++r) {
             const int slot = game::Board::guessSlot(r, p);
@@ -81,7 +83,7 @@ void Form1::loaditems()
         }
     }
 
-    const ControlSpec clue = design::clue0();
+    const ControlProperties clue = design::clue0();
     for (int r = 1; r <= game::GuessRows; ++r) {
         for (int j = 0; j <= 7; ++j) {
             const int k = 8 - j;  // lit in reading order: upper line of four, then lower
@@ -90,7 +92,7 @@ void Form1::loaditems()
         }
     }
 
-    ControlSpec button = design::button0();
+    ControlProperties button = design::button0();
     for (int b = 1; b <= game::PegsPerRow; ++b) {
         button.caption = std::to_string(b);
         const Twips place{ButtonLefts[static_cast<std::size_t>((b - 1) % 4)], b <= 4 ? 3840 : 4440, 0, 0};
@@ -98,26 +100,26 @@ void Form1::loaditems()
             = createElement(button, "Button", b, place, true, handler([this, b] { Button_Click(b); }));
     }
 
-    ControlSpec color = design::color0();
+    ControlProperties color = design::color0();
     for (int c = 1; c < game::PaletteSize; ++c) {
         const game::PaletteEntry& entry = game::Palette[static_cast<std::size_t>(c)];
         color.back = entry.colour;
         color.accessibleName = entry.name;
-        m_color[static_cast<std::size_t>(c)] = createElement(color, "Color", c, {4980 + 960 * (c % 3), 960 * (c / 3), 0, 0},
-                                                             true, handler([this, c] { Color_Click(c); }));
+        m_color[static_cast<std::size_t>(c)] = createElement(color, "Color", c,
+            {4980 + 960 * (c % 3), 960 * (c / 3), 0, 0}, true, handler([this, c] { Color_Click(c); }));
     }
     m_toolkit.setBackColour(m_color[0], design::Brown);
 }
 
-ControlId Form1::createElement(const ControlSpec& templ, const char* array, int index, Twips place, bool visible,
-                               std::function<void()> onClick)
+ControlId Form1::createElement(const ControlProperties& templ, const char* array, int index, Twips place, bool visible,
+    std::function<void()> onClick)
 {
-    ControlSpec spec = templ;
-    spec.name = std::string(array) + '(' + std::to_string(index) + ')';
-    spec.place.left = place.left;
-    spec.place.top = place.top;
-    spec.visible = visible;
-    return m_toolkit.create(spec, std::move(onClick));
+    ControlProperties properties = templ;
+    properties.name = std::string(array) + '(' + std::to_string(index) + ')';
+    properties.place.left = place.left;
+    properties.place.top = place.top;
+    properties.visible = visible;
+    return m_toolkit.create(properties, std::move(onClick));
 }
 
 void Form1::Color_Click(int index)

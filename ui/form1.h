@@ -39,8 +39,8 @@ private:
     void end(int status);
 
     void createDesignControls();
-    ControlId createElement(const ControlSpec& templ, const char* array, int index, Twips place, bool visible,
-                            std::function<void()> onClick);
+    ControlId createElement(const ControlProperties& templ, const char* array, int index, Twips place, bool visible,
+        std::function<void()> onClick);
     [[nodiscard]] std::function<void()> handler(std::function<void()> body);
     void showBoard();
 

@@ -41,8 +41,9 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
 }  // namespace
 
 FormWindow::FormWindow(QColor background)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_background(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -46,7 +46,7 @@ QFont qfont(const Font& font)
 void showInternalError(QWidget* parent, const QString& message)
 {
     QMessageBox::critical(parent, QStringLiteral("Huecracker"),
-                          QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(message));
+        QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(message));
 }
 
 int pixels(int twips)
@@ -96,48 +96,49 @@ void QtToolkit::showWindow()
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         m_window->move(area.x() + std::max(0, (area.width() - m_window->width()) / 2),
-                       area.y() + std::max(0, (area.height() - m_window->height()) / 2));
+            area.y() + std::max(0, (area.height() - m_window->height()) / 2));
     }
     m_window->show();
 }
 
-ControlId QtToolkit::create(const ControlSpec& spec, std::function<void()> onClick)
+ControlId QtToolkit::create(const ControlProperties& properties, std::function<void()> onClick)
 {
     if (!m_window)
         throw std::logic_error("control created with no window loaded");
-    const QRect place(pixels(spec.place.left), pixels(spec.place.top), pixels(spec.place.width),
-                      pixels(spec.place.height));
-    if (spec.kind == ControlKind::Circle || spec.kind == ControlKind::Rectangle) {
-        const auto form = spec.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
-        const int shape = m_window->addShape({text(spec.name), form, place, qcolor(spec.back), spec.visible});
-        m_controls.push_back({nullptr, shape, spec.back});
+    const QRect place(pixels(properties.place.left), pixels(properties.place.top), pixels(properties.place.width),
+        pixels(properties.place.height));
+    if (properties.kind == ControlKind::Circle || properties.kind == ControlKind::Rectangle) {
+        const auto form = properties.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
+        const int shape
+            = m_window->addShape({text(properties.name), form, place, qcolor(properties.back), properties.visible});
+        m_controls.push_back({nullptr, shape, properties.back});
         return static_cast<ControlId>(m_controls.size() - 1);
     }
 
     QWidget* widget = nullptr;
     QAbstractButton* button = nullptr;
-    if (spec.kind == ControlKind::CommandButton) {
-        button = new QPushButton(text(spec.caption), m_window);
+    if (properties.kind == ControlKind::CommandButton) {
+        button = new QPushButton(text(properties.caption), m_window);
         widget = button;
-    } else if (spec.kind == ControlKind::ColourButton) {
-        button = new ColourButton(qcolor(spec.back), m_window);
+    } else if (properties.kind == ControlKind::ColourButton) {
+        button = new ColourButton(qcolor(properties.back), m_window);
         widget = button;
     } else {
-        auto* label = new QLabel(text(spec.caption), m_window);
+        auto* label = new QLabel(text(properties.caption), m_window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
     }
-    widget->setObjectName(text(spec.name));
-    if (!spec.accessibleName.empty())
-        widget->setAccessibleName(text(spec.accessibleName));
-    if (spec.font)
-        widget->setFont(qfont(*spec.font));
+    widget->setObjectName(text(properties.name));
+    if (!properties.accessibleName.empty())
+        widget->setAccessibleName(text(properties.accessibleName));
+    if (properties.font)
+        widget->setFont(qfont(*properties.font));
     widget->setGeometry(place);
-    widget->setVisible(spec.visible);
+    widget->setVisible(properties.visible);
     if (button && onClick)
         QObject::connect(button, &QAbstractButton::clicked, button, [onClick = std::move(onClick)] { onClick(); });
 
-    m_controls.push_back({widget, -1, spec.back});
+    m_controls.push_back({widget, -1, properties.back});
     return static_cast<ControlId>(m_controls.size() - 1);
 }
 

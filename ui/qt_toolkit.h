@@ -25,7 +25,7 @@ public:
     void unloadWindow() override;
     void showWindow() override;
 
-    ControlId create(const ControlSpec& spec, std::function<void()> onClick) override;
+    ControlId create(const ControlProperties& properties, std::function<void()> onClick) override;
     void setTabOrder(std::span<const ControlId> order) override;
     void setBackColour(ControlId id, game::Colour colour) override;
     [[nodiscard]] game::Colour backColour(ControlId id) const override;

@@ -37,7 +37,7 @@ struct Font {
     bool bold = false;
 };
 
-struct ControlSpec {
+struct ControlProperties {
     std::string name;  // "Guess(9)", "Go": for tests and for finding a control
     ControlKind kind = ControlKind::Label;
     Twips place;
@@ -62,7 +62,7 @@ public:
     virtual void showWindow() = 0;
 
     // onClick may be empty for controls that take no clicks.
-    virtual ControlId create(const ControlSpec& spec, std::function<void()> onClick) = 0;
+    virtual ControlId create(const ControlProperties& properties, std::function<void()> onClick) = 0;
     virtual void setTabOrder(std::span<const ControlId> order) = 0;
     virtual void setBackColour(ControlId id, game::Colour colour) = 0;
     [[nodiscard]] virtual game::Colour backColour(ControlId id) const = 0;

@@ -23,9 +23,9 @@ TEST(Colour, HoldsRedInTheLowByte)
 TEST(Palette, ListsTheTwelveColoursInOrder)
 {
     const char* letters = "NROYGTBIVMWK";
-    const Colour colours[] = {RGB(128, 64, 0), RGB(255, 0, 0),   RGB(255, 128, 0), RGB(255, 255, 0),
-                              RGB(0, 255, 0),  RGB(0, 255, 255), RGB(0, 0, 255),   RGB(0, 0, 128),
-                              RGB(255, 0, 255), RGB(128, 0, 128), RGB(255, 255, 255), RGB(0, 0, 0)};
+    const Colour colours[]
+        = {RGB(128, 64, 0), RGB(255, 0, 0), RGB(255, 128, 0), RGB(255, 255, 0), RGB(0, 255, 0), RGB(0, 255, 255),
+            RGB(0, 0, 255), RGB(0, 0, 128), RGB(255, 0, 255), RGB(128, 0, 128), RGB(255, 255, 255), RGB(0, 0, 0)};
     for (int i = 0; i < PaletteSize; ++i) {
         EXPECT_EQ(codeLetter(i), letters[i]) << "index " << i;
         EXPECT_EQ(paletteColour(i), colours[i]) << "index " << i;

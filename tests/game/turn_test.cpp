@@ -42,10 +42,7 @@ private:
 };
 
 struct TurnTest : ::testing::Test {
-    TurnTest()
-    {
-        setSecret(state.board, "NROYGTBI");
-    }
+    TurnTest() { setSecret(state.board, "NROYGTBI"); }
 
     State state;
     RecordingEnd end{state};

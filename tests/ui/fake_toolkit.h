@@ -15,7 +15,7 @@ namespace ui::testing {
 class FakeToolkit final : public Toolkit {
 public:
     struct Control {
-        ControlSpec spec;
+        ControlProperties properties;
         std::function<void()> onClick;
         int load = 0;  // which load created it
     };
@@ -45,11 +45,11 @@ public:
     }
     void showWindow() override { windowShown = true; }
 
-    ControlId create(const ControlSpec& spec, std::function<void()> onClick) override
+    ControlId create(const ControlProperties& properties, std::function<void()> onClick) override
     {
         if (!windowLoaded)
             throw std::logic_error("control created with no window");
-        controls.push_back({spec, std::move(onClick), loads});
+        controls.push_back({properties, std::move(onClick), loads});
         return static_cast<ControlId>(controls.size() - 1);
     }
     void setTabOrder(std::span<const ControlId> order) override { tabOrder.assign(order.begin(), order.end()); }
@@ -57,16 +57,22 @@ public:
     {
         if (--backColourFuse == 0)
             throw std::runtime_error("fuse blown");
-        controls.at(static_cast<std::size_t>(id)).spec.back = colour;
+        controls.at(static_cast<std::size_t>(id)).properties.back = colour;
     }
-    game::Colour backColour(ControlId id) const override { return controls.at(static_cast<std::size_t>(id)).spec.back; }
-    void setVisible(ControlId id, bool visible) override { controls.at(static_cast<std::size_t>(id)).spec.visible = visible; }
+    game::Colour backColour(ControlId id) const override
+    {
+        return controls.at(static_cast<std::size_t>(id)).properties.back;
+    }
+    void setVisible(ControlId id, bool visible) override
+    {
+        controls.at(static_cast<std::size_t>(id)).properties.visible = visible;
+    }
 
     Answer askYesNo(std::string_view title, std::string_view text) override
     {
         Question question{std::string(title), std::string(text), {}};
         for (int i = 145; i <= 152; ++i) {
-            const ControlSpec& peg = named("Guess(" + std::to_string(i) + ")").spec;
+            const ControlProperties& peg = named("Guess(" + std::to_string(i) + ")").properties;
             question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
         }
         questions.push_back(question);
@@ -82,7 +88,7 @@ public:
     const Control& named(const std::string& name) const
     {
         for (const Control& control : controls) {
-            if (control.spec.name == name)
+            if (control.properties.name == name)
                 return control;
         }
         throw std::out_of_range("no control " + name);
@@ -90,13 +96,13 @@ public:
     void click(const std::string& name) const
     {
         const Control& control = named(name);
-        if (!control.spec.visible || !control.onClick)
+        if (!control.properties.visible || !control.onClick)
             throw std::logic_error(name + " cannot be clicked");
         // A restart destroys the control, and with it its handler, while it runs.
         const std::function<void()> onClick = control.onClick;
         onClick();
     }
-    game::Colour colourOf(const std::string& name) const { return named(name).spec.back; }
+    game::Colour colourOf(const std::string& name) const { return named(name).properties.back; }
 
     bool windowLoaded = false;
     bool windowShown = false;

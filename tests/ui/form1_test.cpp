@@ -82,9 +82,9 @@ TEST_F(Form1Test, CreatesTheDesignControlsThenTheArraysInLoadOrder)
     ASSERT_EQ(toolkit.controls.size(), 9u + 152 + 144 + 8 + 11);
     std::vector<std::string> names;
     for (const auto& control : toolkit.controls)
-        names.push_back(control.spec.name);
-    const std::vector<std::string> design{"GiveUp", "Reset", "Button(0)", "Go", "Color(0)",
-                                          "Preview", "Label1", "Clue(0)", "Guess(0)"};
+        names.push_back(control.properties.name);
+    const std::vector<std::string> design{
+        "GiveUp", "Reset", "Button(0)", "Go", "Color(0)", "Preview", "Label1", "Clue(0)", "Guess(0)"};
     EXPECT_EQ(std::vector(names.begin(), names.begin() + 9), design);
     // Guess pegs column by column, clue pegs row by row from the right.
     EXPECT_EQ(names[9], guess(1));
@@ -100,7 +100,7 @@ TEST_F(Form1Test, CreatesTheDesignControlsThenTheArraysInLoadOrder)
 
 TEST_F(Form1Test, PlacesEveryControlOnItsGrid)
 {
-    const auto at = [&](const std::string& name) { return toolkit.named(name).spec.place; };
+    const auto at = [&](const std::string& name) { return toolkit.named(name).properties.place; };
     for (int slot = 1; slot <= 152; ++slot) {
         const int row = (slot - 1) / 8;
         const int column = (slot - 1) % 8;
@@ -114,19 +114,19 @@ TEST_F(Form1Test, PlacesEveryControlOnItsGrid)
         EXPECT_EQ(at(clue(slot)), (Twips{3960 + 255 * (k % 4), 495 * row + 255 * (k / 4), 255, 255})) << slot;
     }
     EXPECT_EQ(at(clue(144)), (Twips{4725, 8670, 255, 255}));
-    const Twips buttons[] = {{4980, 3840, 735, 615}, {5700, 3840, 735, 615}, {6430, 3840, 735, 615},
-                             {7140, 3840, 735, 615}, {4980, 4440, 735, 615}, {5700, 4440, 735, 615},
-                             {6430, 4440, 735, 615}, {7140, 4440, 735, 615}};
+    const Twips buttons[]
+        = {{4980, 3840, 735, 615}, {5700, 3840, 735, 615}, {6430, 3840, 735, 615}, {7140, 3840, 735, 615},
+            {4980, 4440, 735, 615}, {5700, 4440, 735, 615}, {6430, 4440, 735, 615}, {7140, 4440, 735, 615}};
     for (int b = 1; b <= 8; ++b) {
         EXPECT_EQ(at("Button(" + std::to_string(b) + ")"), buttons[b - 1]) << b;
-        EXPECT_EQ(toolkit.named("Button(" + std::to_string(b) + ")").spec.caption, std::to_string(b));
+        EXPECT_EQ(toolkit.named("Button(" + std::to_string(b) + ")").properties.caption, std::to_string(b));
     }
     for (int c = 0; c < 12; ++c) {
         const std::string name = "Color(" + std::to_string(c) + ")";
         EXPECT_EQ(at(name), (Twips{4980 + 960 * (c % 3), 960 * (c / 3), 975, 975})) << c;
         EXPECT_EQ(toolkit.colourOf(name), game::Palette[static_cast<std::size_t>(c)].colour) << c;
-        EXPECT_EQ(toolkit.named(name).spec.accessibleName, game::Palette[static_cast<std::size_t>(c)].name);
-        EXPECT_EQ(toolkit.named(name).spec.kind, ControlKind::ColourButton);
+        EXPECT_EQ(toolkit.named(name).properties.accessibleName, game::Palette[static_cast<std::size_t>(c)].name);
+        EXPECT_EQ(toolkit.named(name).properties.kind, ControlKind::ColourButton);
     }
 }
 
@@ -134,18 +134,18 @@ TEST_F(Form1Test, ShowsEmptyRowsAndHidesTheTemplatesAndTheSecret)
 {
     int shownPegs = 0;
     for (const auto& control : toolkit.controls) {
-        const ControlSpec& spec = control.spec;
-        if (spec.kind != ControlKind::Circle || !spec.visible)
+        const ControlProperties& properties = control.properties;
+        if (properties.kind != ControlKind::Circle || !properties.visible)
             continue;
         ++shownPegs;
-        EXPECT_EQ(spec.back, game::Empty) << spec.name;
+        EXPECT_EQ(properties.back, game::Empty) << properties.name;
     }
     EXPECT_EQ(shownPegs, 144 + 144);
     for (const char* name : {"Guess(0)", "Clue(0)", "Button(0)", "Guess(145)", "Guess(152)"})
-        EXPECT_FALSE(toolkit.named(name).spec.visible) << name;
+        EXPECT_FALSE(toolkit.named(name).properties.visible) << name;
     EXPECT_EQ(toolkit.colourOf("Preview"), game::RGB(128, 64, 0));
     EXPECT_EQ(toolkit.tabOrder.size(), 6u);
-    EXPECT_EQ(toolkit.controls[static_cast<std::size_t>(toolkit.tabOrder[0])].spec.name, "Color(0)");
+    EXPECT_EQ(toolkit.controls[static_cast<std::size_t>(toolkit.tabOrder[0])].properties.name, "Color(0)");
 }
 
 TEST_F(Form1Test, DrawsTheSecretIntoTheHiddenAnswerRow)
@@ -212,7 +212,7 @@ TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
     EXPECT_EQ(cluesOnScreen(0), "........");
     EXPECT_EQ(cluesOnScreen(1), "........");
     EXPECT_EQ(rowOnScreen(18), "NKWMVIBT");
-    EXPECT_FALSE(toolkit.named(guess(145)).spec.visible);
+    EXPECT_FALSE(toolkit.named(guess(145)).properties.visible);
     EXPECT_EQ(toolkit.colourOf("Preview"), game::RGB(128, 64, 0));
     EXPECT_EQ(toolkit.controls.size(), 324u);
 }
@@ -266,12 +266,12 @@ TEST_F(Form1Test, ManyRestartsLeaveTheSameControls)
 {
     std::set<std::string> first;
     for (const auto& control : toolkit.controls)
-        first.insert(control.spec.name);
+        first.insert(control.properties.name);
     for (int i = 0; i < 50; ++i)
         toolkit.click("Reset");
     std::set<std::string> last;
     for (const auto& control : toolkit.controls) {
-        last.insert(control.spec.name);
+        last.insert(control.properties.name);
         EXPECT_EQ(control.load, 51);
     }
     EXPECT_EQ(last, first);

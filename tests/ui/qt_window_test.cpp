@@ -52,8 +52,7 @@ struct QtWindowTest : ::testing::Test {
     ~QtWindowTest() override { liveWidgets(); }
 
     FormWindow* window() const { return toolkit.window(); }
-    template <typename T = QWidget>
-    T* control(const QString& name) const
+    template <typename T = QWidget> T* control(const QString& name) const
     {
         T* found = window()->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
@@ -80,10 +79,7 @@ struct QtWindowTest : ::testing::Test {
             QTest::mouseClick(control(name), Qt::LeftButton);
     }
     // The colour the window shows at the centre of a control.
-    QColor shownAt(const QString& name) const
-    {
-        return window()->grab().toImage().pixelColor(placeOf(name).center());
-    }
+    QColor shownAt(const QString& name) const { return window()->grab().toImage().pixelColor(placeOf(name).center()); }
     void play(std::string_view pegs)
     {
         for (int p = 1; p <= 8; ++p) {
@@ -130,13 +126,15 @@ TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInPixels)
     for (int slot = 1; slot <= 144; ++slot) {
         const int row = (slot - 1) / 8;
         const int k = (slot - 1) % 8;
-        EXPECT_EQ(geometry(QStringLiteral("Clue(%1)").arg(slot)), QRect(264 + 17 * (k % 4), 33 * row + 17 * (k / 4), 17, 17))
+        EXPECT_EQ(
+            geometry(QStringLiteral("Clue(%1)").arg(slot)), QRect(264 + 17 * (k % 4), 33 * row + 17 * (k / 4), 17, 17))
             << slot;
     }
     // 6430 twips is 428.7 pixels: the one place that rounds.
     const int buttonLefts[] = {332, 380, 429, 476};
     for (int b = 1; b <= 8; ++b) {
-        EXPECT_EQ(geometry(QStringLiteral("Button(%1)").arg(b)), QRect(buttonLefts[(b - 1) % 4], b <= 4 ? 256 : 296, 49, 41));
+        EXPECT_EQ(
+            geometry(QStringLiteral("Button(%1)").arg(b)), QRect(buttonLefts[(b - 1) % 4], b <= 4 ? 256 : 296, 49, 41));
         EXPECT_EQ(control<QPushButton>(QStringLiteral("Button(%1)").arg(b))->text(), QString::number(b));
     }
     for (int c = 0; c < 12; ++c)
@@ -154,18 +152,19 @@ TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInPixels)
 
 TEST_F(QtWindowTest, TextUsesTheWindowsFacesOrTheirStandIns)
 {
-    const auto check = [&](const QString& name, const QString& caption, const QStringList& faces, int pixels, bool bold) {
-        const QWidget* widget = control(name);
-        const QFontInfo info(widget->font());
-        EXPECT_TRUE(faces.contains(info.family())) << name.toStdString() << ": " << info.family().toStdString();
-        EXPECT_EQ(info.pixelSize(), pixels) << name.toStdString();
-        EXPECT_EQ(info.bold(), bold) << name.toStdString();
-        EXPECT_FALSE(info.italic());
-        if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-            EXPECT_EQ(button->text(), caption);
-        else
-            EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), caption);
-    };
+    const auto check
+        = [&](const QString& name, const QString& caption, const QStringList& faces, int pixels, bool bold) {
+              const QWidget* widget = control(name);
+              const QFontInfo info(widget->font());
+              EXPECT_TRUE(faces.contains(info.family())) << name.toStdString() << ": " << info.family().toStdString();
+              EXPECT_EQ(info.pixelSize(), pixels) << name.toStdString();
+              EXPECT_EQ(info.bold(), bold) << name.toStdString();
+              EXPECT_FALSE(info.italic());
+              if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+                  EXPECT_EQ(button->text(), caption);
+              else
+                  EXPECT_EQ(qobject_cast<const QLabel*>(widget)->text(), caption);
+          };
     const QStringList comic{"Comic Sans MS", "Comic Neue"};
     check("Go", "Go!", comic, 96, false);
     check("Reset", "Reset!", comic, 37, true);
@@ -178,7 +177,8 @@ TEST_F(QtWindowTest, ColoursArePaintedExactlyAndNamedForScreenReaders)
     for (int c = 0; c < 12; ++c) {
         const QString name = QStringLiteral("Color(%1)").arg(c);
         EXPECT_EQ(shownAt(name), rgb(game::Palette[static_cast<std::size_t>(c)].colour)) << c;
-        EXPECT_EQ(control(name)->accessibleName(), QString::fromLatin1(game::Palette[static_cast<std::size_t>(c)].name));
+        EXPECT_EQ(
+            control(name)->accessibleName(), QString::fromLatin1(game::Palette[static_cast<std::size_t>(c)].name));
     }
     EXPECT_EQ(shownAt("Preview"), QColor(128, 64, 0));
     EXPECT_EQ(shownAt("Guess(1)"), QColor(192, 192, 192));

@@ -73,7 +73,7 @@ public:
         while (m_clicks < clicks && !::testing::Test::HasFailure())
             step();
         std::printf("soak: %ld clicks, %d Go!, %d restarts, %d wins, %d losses, %d program ends\n", m_clicks, m_goes,
-                    m_restarts, m_wins, m_losses, m_programEnds);
+            m_restarts, m_wins, m_losses, m_programEnds);
     }
 
 protected:
@@ -134,8 +134,8 @@ private:
         } else if (roll < 950) {
             // Pegs, the swatch and the label take no clicks.
             const QString idle[] = {QStringLiteral("Guess(%1)").arg(1 + m_engine() % 144),
-                                    QStringLiteral("Clue(%1)").arg(1 + m_engine() % 144), QStringLiteral("Preview"),
-                                    QStringLiteral("Label1")};
+                QStringLiteral("Clue(%1)").arg(1 + m_engine() % 144), QStringLiteral("Preview"),
+                QStringLiteral("Label1")};
             click(idle[m_engine() % 4]);
         } else if (roll < 990) {
             playSecret();
@@ -203,7 +203,8 @@ private:
         std::array<int, 8> guess{};
         for (int p = 1; p <= 8; ++p) {
             secret[static_cast<std::size_t>(p - 1)] = *game::paletteIndexOf(state().board.answer(p));
-            guess[static_cast<std::size_t>(p - 1)] = game::paletteIndexOf(state().board.guess(row * 8 + p).colour).value_or(-1);
+            guess[static_cast<std::size_t>(p - 1)]
+                = game::paletteIndexOf(state().board.guess(row * 8 + p).colour).value_or(-1);
         }
         const auto [black, white] = game::testing::oracleScore(secret, guess);
         for (int k = 1; k <= 8; ++k) {
