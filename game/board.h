@@ -15,6 +15,13 @@ inline constexpr int GuessSlots = BoardRows * PegsPerRow;  // Guess(1)..Guess(15
 inline constexpr int ClueSlots = GuessRows * PegsPerRow;   // Clue(1)..Clue(144)
 inline constexpr int AnswerBase = GuessRows * PegsPerRow;  // Guess(AnswerBase + i) is secret peg i
 
+// The slot of position 1-8 on a row counted from 0, as the `row` counter counts:
+// Guess(slotOf(row, p)) is the peg, Clue(slotOf(row, k)) the k-th clue peg.
+[[nodiscard]] constexpr int slotOf(int row, int position)
+{
+    return row * PegsPerRow + position;
+}
+
 struct GuessSlot {
     Colour colour = Empty;
     bool shown = false;
@@ -25,12 +32,6 @@ struct GuessSlot {
 class Board {
 public:
     Board();
-
-    [[nodiscard]] static constexpr int guessSlot(int boardRow, int position)
-    {
-        return (boardRow - 1) * PegsPerRow + position;
-    }
-    [[nodiscard]] static constexpr int clueSlot(int boardRow, int k) { return (boardRow - 1) * PegsPerRow + k; }
 
     // Out-of-range slots throw std::out_of_range.
     [[nodiscard]] GuessSlot& guess(int slot);

@@ -22,9 +22,8 @@ void evaluate(State& state)
     state.common.fill(0);
     state.exact = 0;
 
-    const int base = state.row * PegsPerRow;
     for (int i = 1; i <= PegsPerRow; ++i) {
-        const Colour g = state.board.guess(base + i).colour;
+        const Colour g = state.board.guess(slotOf(state.row, i)).colour;
         const Colour a = state.board.answer(i);
         countColour(g, state.guesscounts);
         countColour(a, state.answercounts);
@@ -42,11 +41,11 @@ void evaluate(State& state)
 
     // White first, then black over it, so the black pegs take the first slots.
     for (int k = 1; k <= state.total; ++k)
-        state.board.clue(base + k) = ClueWhite;
+        state.board.clue(slotOf(state.row, k)) = ClueWhite;
     for (int k = 1; k <= state.exact; ++k)
-        state.board.clue(base + k) = ClueBlack;
+        state.board.clue(slotOf(state.row, k)) = ClueBlack;
     for (int k = state.total + 1; k <= PegsPerRow; ++k)
-        state.board.clue(base + k) = Empty;
+        state.board.clue(slotOf(state.row, k)) = Empty;
 }
 
 }  // namespace game

@@ -8,9 +8,8 @@ void Go_Click(State& state, GameEnd& end)
 {
     state.hits = 0;
     state.filled = 0;
-    const int base = state.row * PegsPerRow;
     for (int i = 1; i <= PegsPerRow; ++i) {
-        const Colour g = state.board.guess(base + i).colour;
+        const Colour g = state.board.guess(slotOf(state.row, i)).colour;
         if (g == state.board.answer(i))
             ++state.hits;
         if (g != Empty)

@@ -7,14 +7,17 @@ set -euo pipefail
 build_packages=(
     cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev
     qt6-base-dev qt6-qpa-plugins
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    googletest libgtest-dev libgmock-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.
     fonts-comic-neue fonts-dancingscript
 )
 test_packages=(
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick openbox
+    # A screen reader's view: an AT-SPI client on a private session bus.
+    dbus-daemon at-spi2-core python3-pyatspi
     fakeroot lintian desktop-file-utils appstream bc
-    clang-tidy clang-format cppcheck devscripts valgrind git
+    clang-tidy clang-format cppcheck shellcheck devscripts valgrind git
+    libbenchmark-dev
 )
 
 case "${1:-test}" in

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
-cmake --workflow --preset default
+cmake --workflow --preset full
 cmake --workflow --preset asan

@@ -1,16 +1,32 @@
 #pragma once
 
+#include <array>
+
 #include "ui/toolkit.h"
 
-// The window as it stands before it loads: its size and colour, and the one
-// example of each control. Elements 0 of the arrays are the templates that
-// loaditems copies.
+// The window as it stands before it loads: its size and colour, the one example
+// of each control, and the grid on which loaditems places the copies. Elements
+// 0 of the arrays are the templates that loaditems copies. All lengths in twips.
 namespace ui::design {
 
 inline constexpr int ClientWidth = 7860;
 inline constexpr int ClientHeight = 9435;
 inline constexpr game::Colour Background = game::Empty;
 inline constexpr game::Colour Brown = game::RGB(128, 64, 0);
+
+// Guess pegs touch one another; each row's clue block of two lines of four
+// stands right of its eight pegs.
+inline constexpr int PegPitch = 495;
+inline constexpr int ClueLeft = 3960;
+inline constexpr int CluePitch = 255;
+
+// The right-hand column: colour buttons in lines of three, then two lines of
+// four position buttons, whose steps are not equal.
+inline constexpr int ColumnLeft = 4980;
+inline constexpr int ColourPitch = 960;
+inline constexpr int ColoursPerLine = 3;
+inline constexpr std::array<int, 4> ButtonLefts = {4980, 5700, 6430, 7140};
+inline constexpr std::array<int, 2> ButtonTops = {3840, 4440};
 
 [[nodiscard]] ControlProperties giveUp();
 [[nodiscard]] ControlProperties reset();

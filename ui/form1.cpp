@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <exception>
 #include <random>
-#include <string>
+#include <vector>
 
 #include "ui/design.h"
 
@@ -31,7 +31,16 @@ std::uint64_t clockSeed()
     return static_cast<std::uint64_t>(seed[0]) << 32 | seed[1];
 }
 
-constexpr std::array<int, 4> ButtonLefts = {4980, 5700, 6430, 7140};
+std::string colourName(game::Colour colour)
+{
+    const std::optional<int> index = game::paletteIndexOf(colour);
+    return index ? std::string(game::Palette[static_cast<std::size_t>(*index)].name) : "empty";
+}
+
+std::size_t at(int index)
+{
+    return static_cast<std::size_t>(index);
+}
 
 }  // namespace
 
@@ -44,6 +53,7 @@ void Form1::load()
     m_toolkit.loadWindow("Huecracker", design::ClientWidth, design::ClientHeight, design::Background);
     createDesignControls();
     Form_Load();
+    applyTabOrder();
     m_toolkit.showWindow();
 }
 
@@ -58,8 +68,19 @@ void Form1::createDesignControls()
     m_label1 = m_toolkit.create(design::label1(), {});
     m_clue[0] = m_toolkit.create(design::clue0(), {});
     m_guess[0] = m_toolkit.create(design::guess0(), {});
-    const std::array tabOrder{m_color[0], m_go, m_button[0], m_label1, m_reset, m_giveUp};
-    m_toolkit.setTabOrder(tabOrder);
+    describeSwatch();
+}
+
+// The design-time controls keep their order (colour 0, Go!, position 0, the
+// label, Reset!, Give Up!); the copies follow their templates in reading order,
+// so the keyboard goes through the colours, then the positions, then Go!.
+void Form1::applyTabOrder()
+{
+    std::vector<ControlId> order(m_color.begin(), m_color.end());
+    order.insert(order.end(), m_button.begin() + 1, m_button.end());
+    for (const ControlId id : {m_go, m_button[0], m_label1, m_reset, m_giveUp})
+        order.push_back(id);
+    m_toolkit.setTabOrder(order);
 }
 
 void Form1::Form_Load()
@@ -73,69 +94,79 @@ void Form1::Form_Load()
 void Form1::loaditems()
 {
     m_state.board = game::Board{};
+    m_scored.fill(false);
+    m_scoring.reset();
 
     const ControlProperties guess = design::guess0();
     for (int p = 1; p <= game::PegsPerRow; ++p) {
-        for (int r = 1; r <= game::BoardRows; ++r) {
-            const int slot = game::Board::guessSlot(r, p);
-            m_guess[static_cast<std::size_t>(slot)]
-                = createElement(guess, "Guess", slot, {(p - 1) * 495, (r - 1) * 495, 0, 0}, r < game::BoardRows, {});
+        for (int r = 0; r < game::BoardRows; ++r) {
+            const int slot = game::slotOf(r, p);
+            m_guess[at(slot)] = createElement(
+                guess, "Guess", slot, (p - 1) * design::PegPitch, r * design::PegPitch, {}, r < game::GuessRows);
         }
     }
 
     const ControlProperties clue = design::clue0();
-    for (int r = 1; r <= game::GuessRows; ++r) {
-        for (int j = 0; j <= 7; ++j) {
-            const int k = 8 - j;  // lit in reading order: upper line of four, then lower
-            const Twips place{3960 + 255 * ((k - 1) % 4), (r - 1) * 495 + (k > 4 ? 255 : 0), 0, 0};
-            m_clue[static_cast<std::size_t>(r * 8 - j)] = createElement(clue, "Clue", r * 8 - j, place, true, {});
+    for (int r = 0; r < game::GuessRows; ++r) {
+        for (int k = game::PegsPerRow; k >= 1; --k) {
+            // Lit in reading order: the upper line of four, then the lower.
+            const int left = design::ClueLeft + design::CluePitch * ((k - 1) % 4);
+            const int top = r * design::PegPitch + (k > 4 ? design::CluePitch : 0);
+            const int slot = game::slotOf(r, k);
+            m_clue[at(slot)] = createElement(clue, "Clue", slot, left, top, {});
         }
     }
 
     ControlProperties button = design::button0();
+    button.tabStop = true;
     for (int b = 1; b <= game::PegsPerRow; ++b) {
         button.caption = std::to_string(b);
-        const Twips place{ButtonLefts[static_cast<std::size_t>((b - 1) % 4)], b <= 4 ? 3840 : 4440, 0, 0};
-        m_button[static_cast<std::size_t>(b)]
-            = createElement(button, "Button", b, place, true, handler([this, b] { Button_Click(b); }));
+        m_button[at(b)] = createElement(button, "Button", b, design::ButtonLefts[at((b - 1) % 4)],
+            design::ButtonTops[at((b - 1) / 4)], handler([this, b] { Button_Click(b); }));
     }
 
     ControlProperties color = design::color0();
     for (int c = 1; c < game::PaletteSize; ++c) {
-        const game::PaletteEntry& entry = game::Palette[static_cast<std::size_t>(c)];
+        const game::PaletteEntry& entry = game::Palette[at(c)];
         color.back = entry.colour;
         color.accessibleName = entry.name;
-        m_color[static_cast<std::size_t>(c)] = createElement(color, "Color", c,
-            {4980 + 960 * (c % 3), 960 * (c / 3), 0, 0}, true, handler([this, c] { Color_Click(c); }));
+        m_color[at(c)] = createElement(color, "Color", c,
+            design::ColumnLeft + design::ColourPitch * (c % design::ColoursPerLine),
+            design::ColourPitch * (c / design::ColoursPerLine), handler([this, c] { Color_Click(c); }));
     }
     m_toolkit.setBackColour(m_color[0], design::Brown);
 }
 
-ControlId Form1::createElement(const ControlProperties& templ, const char* array, int index, Twips place, bool visible,
-    std::function<void()> onClick)
+ControlId Form1::createElement(const ControlProperties& templ, std::string_view array, int index, int left, int top,
+    std::function<void()> onClick, bool visible)
 {
     ControlProperties properties = templ;
     properties.name = std::string(array) + '(' + std::to_string(index) + ')';
-    properties.place.left = place.left;
-    properties.place.top = place.top;
+    properties.place.left = left;
+    properties.place.top = top;
     properties.visible = visible;
     return m_toolkit.create(properties, std::move(onClick));
 }
 
 void Form1::Color_Click(int index)
 {
-    m_toolkit.setBackColour(m_preview, m_toolkit.backColour(m_color.at(static_cast<std::size_t>(index))));
+    m_toolkit.setBackColour(m_preview, m_toolkit.backColour(m_color.at(at(index))));
+    describeSwatch();
 }
 
 void Form1::Button_Click(int index)
 {
-    const int slot = index + m_state.row * game::PegsPerRow;
+    const int slot = game::slotOf(m_state.row, index);
     m_state.board.guess(slot).colour = m_toolkit.backColour(m_preview);
-    m_toolkit.setBackColour(m_guess.at(static_cast<std::size_t>(slot)), m_state.board.guess(slot).colour);
+    m_toolkit.setBackColour(m_guess.at(at(slot)), m_state.board.guess(slot).colour);
+    describeRow(m_state.row);
 }
 
 void Form1::Go_Click()
 {
+    // Every press that does not win scores the current row; a win restarts or
+    // ends before the board is shown again.
+    m_scoring = m_state.row;
     game::Go_Click(m_state, *this);
     if (!m_ended)
         showBoard();
@@ -153,18 +184,23 @@ void Form1::GiveUp_Click()
 
 void Form1::correct()
 {
-    ask("You Won! Play Again?", "Correct!");
+    ask("Correct!", "You Won! Play Again?");
 }
 
 void Form1::lost()
 {
-    for (int i = 1; i <= game::PegsPerRow; ++i)
-        m_state.board.guess(game::AnswerBase + i).shown = true;
+    std::string secret = "Secret:";
+    for (int i = 1; i <= game::PegsPerRow; ++i) {
+        game::GuessSlot& peg = m_state.board.guess(game::AnswerBase + i);
+        peg.shown = true;
+        secret += (i == 1 ? " " : ", ") + colourName(peg.colour);
+    }
     showBoard();
-    ask("Sorry, you lost! Play again?", "Lost");
+    m_toolkit.describeSecret(secret);
+    ask("Lost", "Sorry, you lost! Play again?");
 }
 
-void Form1::ask(const char* text, const char* title)
+void Form1::ask(std::string_view title, std::string_view text)
 {
     m_state.hits = static_cast<std::int16_t>(m_toolkit.askYesNo(title, text));
     if (m_state.hits == static_cast<std::int16_t>(Answer::Yes))
@@ -204,14 +240,50 @@ std::function<void()> Form1::handler(std::function<void()> body)
 
 void Form1::showBoard()
 {
+    if (m_scoring) {
+        m_scored[at(*m_scoring)] = true;
+        m_scoring.reset();
+    }
     for (int slot = 1; slot <= game::GuessSlots; ++slot) {
         const game::GuessSlot& guess = m_state.board.guess(slot);
-        const ControlId id = m_guess[static_cast<std::size_t>(slot)];
+        const ControlId id = m_guess[at(slot)];
         m_toolkit.setBackColour(id, guess.colour);
         m_toolkit.setVisible(id, guess.shown);
     }
     for (int slot = 1; slot <= game::ClueSlots; ++slot)
-        m_toolkit.setBackColour(m_clue[static_cast<std::size_t>(slot)], m_state.board.clue(slot));
+        m_toolkit.setBackColour(m_clue[at(slot)], m_state.board.clue(slot));
+    for (int row = 0; row < game::GuessRows; ++row)
+        describeRow(row);
+}
+
+// "Row 1: red, red, orange, empty, empty, empty, empty, empty; 1 black, 2 white":
+// the pegs by colour, and the clues once the row has been scored.
+std::string Form1::rowName(int row) const
+{
+    std::string name = "Row " + std::to_string(row + 1) + ":";
+    for (int p = 1; p <= game::PegsPerRow; ++p)
+        name += (p == 1 ? " " : ", ") + colourName(m_state.board.guess(game::slotOf(row, p)).colour);
+    if (m_scored[at(row)]) {
+        int black = 0;
+        int white = 0;
+        for (int k = 1; k <= game::PegsPerRow; ++k) {
+            const game::Colour clue = m_state.board.clue(game::slotOf(row, k));
+            black += clue == game::ClueBlack ? 1 : 0;
+            white += clue == game::ClueWhite ? 1 : 0;
+        }
+        name += "; " + std::to_string(black) + " black, " + std::to_string(white) + " white";
+    }
+    return name;
+}
+
+void Form1::describeRow(int row)
+{
+    m_toolkit.describeRow(row, rowName(row), row == m_state.row);
+}
+
+void Form1::describeSwatch()
+{
+    m_toolkit.setAccessibleName(m_preview, "Chosen colour: " + colourName(m_toolkit.backColour(m_preview)));
 }
 
 }  // namespace ui

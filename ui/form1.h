@@ -2,6 +2,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "game/board.h"
 #include "game/random.h"
@@ -34,20 +37,29 @@ private:
     void loaditems();
     void correct() override;
     void lost() override;
-    void ask(const char* text, const char* title);
+    void ask(std::string_view title, std::string_view text);
     void restart();
     void end(int status);
 
     void createDesignControls();
-    ControlId createElement(const ControlProperties& templ, const char* array, int index, Twips place, bool visible,
-        std::function<void()> onClick);
+    void applyTabOrder();
+    ControlId createElement(const ControlProperties& templ, std::string_view array, int index, int left, int top,
+        std::function<void()> onClick, bool visible = true);
     [[nodiscard]] std::function<void()> handler(std::function<void()> body);
     void showBoard();
+
+    // Screen readers: what the colours on the board and in the swatch say.
+    [[nodiscard]] std::string rowName(int row) const;
+    void describeRow(int row);
+    void describeSwatch();
 
     Toolkit& m_toolkit;
     game::Uniform& m_random;
     game::State m_state;
     bool m_ended = false;
+    // Rows that "Go!" has scored, and the row a press of "Go!" is scoring.
+    std::array<bool, game::GuessRows> m_scored{};
+    std::optional<int> m_scoring;
 
     std::array<ControlId, game::GuessSlots + 1> m_guess{};
     std::array<ControlId, game::ClueSlots + 1> m_clue{};

@@ -181,6 +181,20 @@ void QtToolkit::setVisible(ControlId id, bool visible)
         target.widget->setVisible(visible);
 }
 
+void QtToolkit::setAccessibleName(ControlId id, std::string_view name)
+{
+    if (QWidget* widget = control(id).widget)
+        widget->setAccessibleName(text(name));
+}
+
+void QtToolkit::describeRow(int, std::string_view, bool)
+{
+}
+
+void QtToolkit::describeSecret(std::string_view)
+{
+}
+
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
 {
     YesNoBox box(text(title), text(message), m_window);

@@ -31,6 +31,10 @@ public:
     [[nodiscard]] game::Colour backColour(ControlId id) const override;
     void setVisible(ControlId id, bool visible) override;
 
+    void setAccessibleName(ControlId id, std::string_view name) override;
+    void describeRow(int row, std::string_view name, bool current) override;
+    void describeSecret(std::string_view name) override;
+
     [[nodiscard]] Answer askYesNo(std::string_view title, std::string_view text) override;
     void reportError(std::string_view message) override;
     void end(int status) override;

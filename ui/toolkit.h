@@ -11,7 +11,8 @@
 namespace ui {
 
 // Everything the window needs of a toolkit. Positions and sizes are in twips
-// (1/1440 inch, 15 to a device-independent pixel), relative to the client area.
+// (1/1440 inch, 15 to a device-independent pixel at the natural size), relative
+// to the client area.
 
 using ControlId = int;
 
@@ -45,6 +46,7 @@ struct ControlProperties {
     std::optional<Font> font;  // none: the toolkit's default
     game::Colour back = game::Empty;
     bool visible = true;
+    bool tabStop = true;         // whether the keyboard can reach it, where it takes clicks
     std::string accessibleName;  // for controls without a caption
 };
 
@@ -63,10 +65,19 @@ public:
 
     // onClick may be empty for controls that take no clicks.
     virtual ControlId create(const ControlProperties& properties, std::function<void()> onClick) = 0;
+    // The order in which the keyboard reaches the controls; the first has the
+    // focus when the window opens.
     virtual void setTabOrder(std::span<const ControlId> order) = 0;
     virtual void setBackColour(ControlId id, game::Colour colour) = 0;
     [[nodiscard]] virtual game::Colour backColour(ControlId id) const = 0;
     virtual void setVisible(ControlId id, bool visible) = 0;
+
+    // What a screen reader reads where the window shows only colours: a
+    // control's name, the board as a list of its guess rows (0-17), and the
+    // uncovered secret. Each change is announced.
+    virtual void setAccessibleName(ControlId id, std::string_view name) = 0;
+    virtual void describeRow(int row, std::string_view name, bool current) = 0;
+    virtual void describeSecret(std::string_view name) = 0;
 
     // Modal; Yes is the default, and there is no way to dismiss it without answering.
     [[nodiscard]] virtual Answer askYesNo(std::string_view title, std::string_view text) = 0;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/game/rows.h"
+#include "tests/support/rows.h"
 
 namespace game {
 namespace {
@@ -14,13 +14,12 @@ using testing::ScriptedUniform;
 
 TEST(Board, NumbersSlotsRowByRowFromOne)
 {
-    EXPECT_EQ(Board::guessSlot(1, 1), 1);
-    EXPECT_EQ(Board::guessSlot(1, 8), 8);
-    EXPECT_EQ(Board::guessSlot(2, 1), 9);
-    EXPECT_EQ(Board::guessSlot(18, 8), 144);
-    EXPECT_EQ(Board::guessSlot(19, 1), 145);
-    EXPECT_EQ(Board::guessSlot(19, 8), 152);
-    EXPECT_EQ(Board::clueSlot(18, 8), 144);
+    EXPECT_EQ(slotOf(0, 1), 1);
+    EXPECT_EQ(slotOf(0, 8), 8);
+    EXPECT_EQ(slotOf(1, 1), 9);
+    EXPECT_EQ(slotOf(17, 8), 144);
+    EXPECT_EQ(slotOf(18, 1), AnswerBase + 1);
+    EXPECT_EQ(slotOf(18, 8), 152);
 }
 
 TEST(Board, StartsEmptyWithTheAnswerRowHidden)

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/game/oracle.h"
-#include "tests/game/rows.h"
+#include "tests/support/oracle.h"
+#include "tests/support/rows.h"
 
 namespace game {
 namespace {
@@ -113,11 +113,11 @@ TEST(Evaluate, AgreesWithPegByPegMatchingOnRandomRows)
                 guess[i] = -1;
             const int p = static_cast<int>(i) + 1;
             state.board.guess(AnswerBase + p).colour = paletteColour(secret[i]);
-            state.board.guess(state.row * PegsPerRow + p).colour = guess[i] < 0 ? Empty : paletteColour(guess[i]);
+            state.board.guess(slotOf(state.row, p)).colour = guess[i] < 0 ? Empty : paletteColour(guess[i]);
         }
         // A previous score left behind must not survive.
         for (int k = 1; k <= 8; ++k)
-            state.board.clue(state.row * PegsPerRow + k) = k % 2 ? ClueBlack : ClueWhite;
+            state.board.clue(slotOf(state.row, k)) = k % 2 ? ClueBlack : ClueWhite;
 
         evaluate(state);
         const auto [black, white] = testing::oracleScore(secret, guess);

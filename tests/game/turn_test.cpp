@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/game/rows.h"
+#include "tests/support/rows.h"
 
 namespace game {
 namespace {

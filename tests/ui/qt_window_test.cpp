@@ -16,7 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/game/rows.h"
+#include "tests/support/rows.h"
+#include "tests/support/qt_support.h"
 #include "ui/form1.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_toolkit.h"
@@ -25,17 +26,8 @@ namespace ui {
 namespace {
 
 using game::testing::ScriptedUniform;
-
-int liveWidgets()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return static_cast<int>(QApplication::allWidgets().size());
-}
-
-QColor rgb(game::Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
+using testing::liveWidgets;
+using testing::rgb;
 
 // Runs `answer` on the next modal dialog as soon as it is open.
 void onNextDialog(std::function<void(QMessageBox*)> answer)

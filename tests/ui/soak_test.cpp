@@ -19,7 +19,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/game/oracle.h"
+#include "tests/support/oracle.h"
+#include "tests/support/qt_support.h"
 #include "ui/form1.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_toolkit.h"
@@ -27,16 +28,12 @@
 namespace ui {
 namespace {
 
+using testing::liveWidgets;
+
 long envNumber(const char* name, long fallback)
 {
     const char* value = std::getenv(name);
     return value ? std::strtol(value, nullptr, 10) : fallback;
-}
-
-int liveWidgets()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return static_cast<int>(QApplication::allWidgets().size());
 }
 
 // Draws secrets from the soak's own generator, so one seed replays a whole run.
@@ -187,9 +184,9 @@ private:
         for (int i = 145; i <= 152; ++i)
             ASSERT_FALSE(peg(i).visible) << "the answer row shows during play";
         for (int p = 1; p <= 8; ++p) {
-            const int slot = now.row * 8 + p;
+            const int slot = game::slotOf(now.row, p);
             const game::Colour colour = now.board.guess(slot).colour;
-            ASSERT_EQ(peg(slot).colour, QColor(colour.red(), colour.green(), colour.blue())) << "Guess(" << slot << ")";
+            ASSERT_EQ(peg(slot).colour, testing::rgb(colour)) << "Guess(" << slot << ")";
         }
         if (submitted) {
             ++m_goes;
@@ -204,12 +201,13 @@ private:
         for (int p = 1; p <= 8; ++p) {
             secret[static_cast<std::size_t>(p - 1)] = *game::paletteIndexOf(state().board.answer(p));
             guess[static_cast<std::size_t>(p - 1)]
-                = game::paletteIndexOf(state().board.guess(row * 8 + p).colour).value_or(-1);
+                = game::paletteIndexOf(state().board.guess(game::slotOf(row, p)).colour).value_or(-1);
         }
         const auto [black, white] = game::testing::oracleScore(secret, guess);
         for (int k = 1; k <= 8; ++k) {
             const QColor want = k <= black ? Qt::black : k <= black + white ? Qt::white : QColor(192, 192, 192);
-            ASSERT_EQ(cluePeg(row * 8 + k).colour, want) << "Clue(" << row * 8 + k << ") after Go!";
+            const int slot = game::slotOf(row, k);
+            ASSERT_EQ(cluePeg(slot).colour, want) << "Clue(" << slot << ") after Go!";
         }
     }
 

@@ -22,7 +22,7 @@ inline Colour peg(char letter)
 inline void setRow(Board& board, int row, std::string_view pegs)
 {
     for (int p = 1; p <= PegsPerRow; ++p)
-        board.guess(row * PegsPerRow + p).colour = peg(pegs[static_cast<std::size_t>(p - 1)]);
+        board.guess(slotOf(row, p)).colour = peg(pegs[static_cast<std::size_t>(p - 1)]);
 }
 
 inline void setSecret(Board& board, std::string_view pegs)
@@ -36,7 +36,7 @@ inline std::string clues(const Board& board, int row)
 {
     std::string out;
     for (int k = 1; k <= PegsPerRow; ++k) {
-        const Colour c = board.clue(row * PegsPerRow + k);
+        const Colour c = board.clue(slotOf(row, k));
         out += c == ClueBlack ? 'B' : c == ClueWhite ? 'W' : c == Empty ? '.' : '?';
     }
     return out;

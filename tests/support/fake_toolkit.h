@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <stdexcept>
@@ -19,10 +20,17 @@ public:
         std::function<void()> onClick;
         int load = 0;  // which load created it
     };
+    // What a screen reader is told of a row, and how often it was told anything new.
+    struct RowText {
+        std::string name;
+        bool current = false;
+        int announcements = 0;
+    };
     struct Question {
         std::string title;
         std::string text;
         std::vector<std::string> answerRowShown;  // colours of Guess(145..152) as shown, "" when hidden
+        std::string secret;                       // what a screen reader was told of it
     };
 
     void loadWindow(std::string_view caption, int width, int height, game::Colour background) override
@@ -42,6 +50,8 @@ public:
         windowShown = false;
         ++unloads;
         controls.clear();
+        rows = {};
+        secret.clear();
     }
     void showWindow() override { windowShown = true; }
 
@@ -68,9 +78,23 @@ public:
         controls.at(static_cast<std::size_t>(id)).properties.visible = visible;
     }
 
+    void setAccessibleName(ControlId id, std::string_view name) override
+    {
+        controls.at(static_cast<std::size_t>(id)).properties.accessibleName = name;
+    }
+    void describeRow(int row, std::string_view name, bool current) override
+    {
+        RowText& text = rows.at(static_cast<std::size_t>(row));
+        if (text.name != name || text.current != current)
+            ++text.announcements;
+        text.name = name;
+        text.current = current;
+    }
+    void describeSecret(std::string_view name) override { secret = name; }
+
     Answer askYesNo(std::string_view title, std::string_view text) override
     {
-        Question question{std::string(title), std::string(text), {}};
+        Question question{std::string(title), std::string(text), {}, secret};
         for (int i = 145; i <= 152; ++i) {
             const ControlProperties& peg = named("Guess(" + std::to_string(i) + ")").properties;
             question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
@@ -113,6 +137,8 @@ public:
     game::Colour background;
     std::vector<Control> controls;
     std::vector<ControlId> tabOrder;
+    std::array<RowText, 18> rows;
+    std::string secret;
     std::deque<Answer> answers;
     std::vector<Question> questions;
     std::vector<std::string> errors;
