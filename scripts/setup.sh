@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(
-    cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev
+    cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev libxcb1-dev
     qt6-base-dev qt6-qpa-plugins
     googletest libgtest-dev libgmock-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.

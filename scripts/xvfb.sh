@@ -1,5 +1,6 @@
 # Sourced by scripts that need an X display of their own. Makes a scratch folder
-# $work, starts Xvfb and exports its DISPLAY; on exit it stops Xvfb and every
+# $work, starts Xvfb (a screen of XVFB_SCREEN, 1024x768x24 if unset) and exports
+# its DISPLAY; on exit it stops Xvfb and every
 # process added to background_pids, and removes $work.
 work=$(mktemp -d)
 background_pids=()
@@ -11,7 +12,7 @@ stop_background() {
 trap stop_background EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 background_pids+=($!)
 for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
 exec 3>&-

@@ -8,8 +8,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace ui {
@@ -36,6 +34,44 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
     painter.end();
     cache.emplace(key, pixmap);
     return pixmap;
+}
+
+void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
+{
+    painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
+    painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
+}
+
+// Once the keyboard is in use, the control with the focus wears a ring of
+// black and white inside its edge: against any colour one of the two stands
+// out by at least 4.5:1.
+void paintFocusRing(QPainter& painter, const QWidget& widget)
+{
+    if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    constexpr int Inset = 3;
+    constexpr int Width = 2;
+    const QRect outer = widget.rect().adjusted(Inset, Inset, -Inset, -Inset);
+    fillFrame(painter, outer, Width, Qt::black);
+    fillFrame(painter, outer.adjusted(Width, Width, -Width, -Width), Width, Qt::white);
+}
+
+// Neighbours overlap by a pixel or two; the focused one comes to the top so
+// that no side of its ring is covered.
+void comeForward(QWidget& widget)
+{
+    widget.raise();
+}
+
+// Space alone moves no focus, but it is the keyboard all the same.
+void noteKeyboard(QWidget& widget)
+{
+    if (!widget.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        widget.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        widget.update();
+    }
 }
 
 }  // namespace
@@ -76,6 +112,50 @@ void FormWindow::setShapeVisible(int index, bool visible)
     update(target.rect);
 }
 
+void FormWindow::setShapeAccessibleName(int index, const QString& name)
+{
+    Shape& target = m_shapes.at(static_cast<std::size_t>(index));
+    if (!target.node)
+        target.node = new AccessibleNode(QAccessible::Graphic, this, target.rect);
+    target.node->setName(name);
+}
+
+void FormWindow::describeRow(int row, const QString& name, bool current)
+{
+    if (!m_board) {
+        m_board = new AccessibleNode(QAccessible::List, this);
+        m_board->setName(QStringLiteral("Board"));
+        for (AccessibleNode*& item : m_rows)
+            item = new AccessibleNode(QAccessible::ListItem, m_board);
+    }
+    AccessibleNode* item = m_rows.at(static_cast<std::size_t>(row));
+    item->setName(name);
+    item->setDescription(current ? QStringLiteral("current row") : QString());
+}
+
+void FormWindow::describeSecret(const QString& name)
+{
+    if (!m_secret) {
+        m_secret = new AccessibleNode(QAccessible::StaticText, this);
+        m_secret->announceCreation();
+    }
+    m_secret->setName(name);
+}
+
+void FormWindow::releaseControls(const QObject* busy)
+{
+    const QObjectList children = this->children();
+    for (QObject* child : children) {
+        if (child != busy && !(child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()))
+            delete child;
+    }
+    m_shapes.clear();
+    m_shapes.shrink_to_fit();
+    m_board = nullptr;
+    m_rows = {};
+    m_secret = nullptr;
+}
+
 const Shape* FormWindow::shapeNamed(const QString& name) const
 {
     for (const Shape& item : m_shapes) {
@@ -100,6 +180,29 @@ void FormWindow::paintEvent(QPaintEvent* event)
     }
 }
 
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+}
+
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    paintFocusRing(painter, *this);
+}
+
+void CommandButton::focusInEvent(QFocusEvent* event)
+{
+    comeForward(*this);
+    QPushButton::focusInEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    noteKeyboard(*this);
+    QPushButton::keyPressEvent(event);
+}
+
 ColourButton::ColourButton(QColor colour, QWidget* parent) : QAbstractButton(parent), m_colour(colour)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -118,13 +221,19 @@ void ColourButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QBrush fill(m_colour);
     qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(4, 4, -4, -4);
-        option.backgroundColor = m_colour;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    paintFocusRing(painter, *this);
+}
+
+void ColourButton::focusInEvent(QFocusEvent* event)
+{
+    comeForward(*this);
+    QAbstractButton::focusInEvent(event);
+}
+
+void ColourButton::keyPressEvent(QKeyEvent* event)
+{
+    noteKeyboard(*this);
+    QAbstractButton::keyPressEvent(event);
 }
 
 YesNoBox::YesNoBox(const QString& title, const QString& text, QWidget* parent)

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
 #include <QAbstractButton>
 #include <QColor>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+
+#include "ui/qt_accessible.h"
 
 namespace ui {
 
@@ -22,23 +27,36 @@ struct Shape {
     QRect rect;
     QColor colour;
     bool visible = false;
+    QPointer<AccessibleNode> node;  // what a screen reader reads of it, if anything
 };
 
-// The top-level window: paints its background and its shapes. Painting the
-// background here rather than through a palette matters: each window's new
-// palette key would fill the style's pixmap cache with copies of the same
-// buttons, one set per restart.
+// The top-level window: paints its background and its shapes, and holds what
+// a screen reader reads of the board. Painting the background here rather than
+// through a palette matters: each window's new palette key would fill the
+// style's pixmap cache with copies of the same buttons, one set per restart.
 class FormWindow final : public QWidget {
 public:
+    static constexpr int Rows = 18;
+
     explicit FormWindow(QColor background);
 
     int addShape(Shape shape);
     void setShapeColour(int index, QColor colour);
     void setShapeVisible(int index, bool visible);
+    void setShapeAccessibleName(int index, const QString& name);
     [[nodiscard]] int shapeCount() const { return static_cast<int>(m_shapes.size()); }
     [[nodiscard]] const Shape& shape(int index) const { return m_shapes.at(static_cast<std::size_t>(index)); }
     // Null when there is no shape of that name.
     [[nodiscard]] const Shape* shapeNamed(const QString& name) const;
+
+    // The board as a list of its guess rows, and the secret once uncovered.
+    void describeRow(int row, const QString& name, bool current);
+    void describeSecret(const QString& name);
+    [[nodiscard]] AccessibleNode* board() const { return m_board; }
+
+    // Frees the controls at once, all but one that may still be busy (the
+    // button whose click is being handled), which goes with the window.
+    void releaseControls(const QObject* busy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +64,20 @@ protected:
 private:
     QColor m_background;
     std::vector<Shape> m_shapes;
+    AccessibleNode* m_board = nullptr;
+    std::array<AccessibleNode*, Rows> m_rows{};
+    AccessibleNode* m_secret = nullptr;
+};
+
+// A push button with a caption.
+class CommandButton final : public QPushButton {
+public:
+    CommandButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A push button that shows its colour flat inside a raised bevel.
@@ -58,6 +90,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor m_colour;

@@ -1,22 +1,24 @@
 #include "ui/qt_toolkit.h"
 
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
+#include <QWindow>
 
+#include "ui/qt_accessible.h"
 #include "ui/qt_controls.h"
+#include "ui/qt_screen.h"
 
 namespace ui {
 namespace {
 
 constexpr double TwipsPerPixel = 15.0;
+constexpr double TwipsPerPoint = 20.0;
 
 QString text(std::string_view s)
 {
@@ -28,17 +30,13 @@ QColor qcolor(game::Colour colour)
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
-// Sizes in pixels rather than points keep text in proportion to the twip
-// layout whatever DPI the screen reports: a point is 20 twips.
-QFont qfont(const Font& font)
+// The installed theme's icon, or the one built into the program.
+QIcon gameIcon()
 {
-    QFont result(text(font.face));
-    result.setPixelSize(static_cast<int>(std::lround(font.points * 20.0 / TwipsPerPixel)));
-    result.setBold(font.bold);
-    // Captions are plain ASCII that every face has; without merging, Qt skips
-    // asking fontconfig for fallback faces.
-    result.setStyleStrategy(QFont::NoFontMerging);
-    return result;
+    QIcon builtIn;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        builtIn.addFile(QStringLiteral(":/icons/org.huecracker.Huecracker-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("org.huecracker.Huecracker"), builtIn);
 }
 
 }  // namespace
@@ -49,11 +47,6 @@ void showInternalError(QWidget* parent, const QString& message)
         QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(message));
 }
 
-int pixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
-
 QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::move(endProgram))
 {
     if (!m_endProgram)
@@ -61,6 +54,9 @@ QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::mo
     // Where the window's faces are missing, these stand in with the same size and weight.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Lucida Handwriting"), QStringLiteral("Dancing Script"));
+    static const bool accessible = (installAccessibility(), true);
+    Q_UNUSED(accessible);
+    QApplication::setWindowIcon(gameIcon());
 }
 
 QtToolkit::~QtToolkit()
@@ -73,70 +69,110 @@ void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightT
     auto* form = new FormWindow(qcolor(background));
     form->setObjectName(QStringLiteral("Form1"));
     form->setWindowTitle(text(caption));
-    form->setFixedSize(pixels(widthTwips), pixels(heightTwips));
     m_window = form;
     m_controls.clear();
+    m_firstFocus = nullptr;
+
+    // What the last load learnt of the frame holds for this one; the first
+    // load asks the window manager before the window shows.
+    if (!m_frame)
+        m_frame = requestFrameExtents(*form);
+    const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
+    const QSize natural(static_cast<int>(widthTwips / TwipsPerPixel), static_cast<int>(heightTwips / TwipsPerPixel));
+    m_scale = screen ? fitScale(natural, m_frame.value_or(QMargins()), screen->availableGeometry()) : 1.0;
+    // Rounded down, so that a scaled window never outgrows the room it was fitted to.
+    form->setFixedSize(
+        static_cast<int>(widthTwips * pixelsPerTwip() + 1e-9), static_cast<int>(heightTwips * pixelsPerTwip() + 1e-9));
 }
 
 void QtToolkit::unloadWindow()
 {
     m_controls.clear();
+    m_firstFocus = nullptr;
     if (!m_window)
         return;
+    if (m_window->isVisible()) {
+        if (const QWindow* handle = m_window->windowHandle()) {
+            m_frame = handle->frameMargins();
+            m_screen = handle->screen();
+        }
+    }
     m_window->hide();
-    // The click that asked for the unload may still be on the stack of one of its buttons.
+    // Restarts can come faster than the event loop: the controls go now, and
+    // the bare window, on whose stack the click may still be, once it has run.
+    m_window->releaseControls(m_clicked);
     m_window->deleteLater();
     m_window = nullptr;
 }
 
 void QtToolkit::showWindow()
 {
-    // Without a window manager nobody else would centre it. On a screen smaller
-    // than the window, its top left corner stays on the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_window->move(area.x() + std::max(0, (area.width() - m_window->width()) / 2),
-            area.y() + std::max(0, (area.height() - m_window->height()) / 2));
-    }
+    if (const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen())
+        m_window->move(
+            centredClientPosition(m_window->size(), m_frame.value_or(QMargins()), screen->availableGeometry()));
     m_window->show();
+    if (m_firstFocus)
+        m_firstFocus->setFocus(Qt::OtherFocusReason);
 }
 
 ControlId QtToolkit::create(const ControlProperties& properties, std::function<void()> onClick)
 {
     if (!m_window)
         throw std::logic_error("control created with no window loaded");
-    const QRect place(pixels(properties.place.left), pixels(properties.place.top), pixels(properties.place.width),
-        pixels(properties.place.height));
-    if (properties.kind == ControlKind::Circle || properties.kind == ControlKind::Rectangle) {
-        const auto form = properties.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
-        const int shape
-            = m_window->addShape({text(properties.name), form, place, qcolor(properties.back), properties.visible});
-        m_controls.push_back({nullptr, shape, properties.back});
-        return static_cast<ControlId>(m_controls.size() - 1);
-    }
+    const QRect place = pixels(properties.place);
 
     QWidget* widget = nullptr;
     QAbstractButton* button = nullptr;
-    if (properties.kind == ControlKind::CommandButton) {
-        button = new QPushButton(text(properties.caption), m_window);
+    switch (properties.kind) {
+    case ControlKind::Circle:
+    case ControlKind::Rectangle: {
+        const auto form = properties.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
+        const int shape = m_window->addShape({.name = text(properties.name),
+            .form = form,
+            .rect = place,
+            .colour = qcolor(properties.back),
+            .visible = properties.visible,
+            .node = {}});
+        m_controls.push_back({nullptr, shape, properties.back});
+        if (!properties.accessibleName.empty())
+            m_window->setShapeAccessibleName(shape, text(properties.accessibleName));
+        return static_cast<ControlId>(m_controls.size() - 1);
+    }
+    case ControlKind::CommandButton:
+        button = new CommandButton(text(properties.caption), m_window);
         widget = button;
-    } else if (properties.kind == ControlKind::ColourButton) {
+        break;
+    case ControlKind::ColourButton:
         button = new ColourButton(qcolor(properties.back), m_window);
         widget = button;
-    } else {
+        break;
+    case ControlKind::Label: {
         auto* label = new QLabel(text(properties.caption), m_window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = label;
+        break;
     }
+    }
+    if (!widget)
+        throw std::logic_error("control of an unknown kind: " + properties.name);
+
     widget->setObjectName(text(properties.name));
     if (!properties.accessibleName.empty())
         widget->setAccessibleName(text(properties.accessibleName));
     if (properties.font)
-        widget->setFont(qfont(*properties.font));
+        widget->setFont(font(*properties.font));
+    if (button && !properties.tabStop)
+        button->setFocusPolicy(Qt::NoFocus);
     widget->setGeometry(place);
     widget->setVisible(properties.visible);
-    if (button && onClick)
-        QObject::connect(button, &QAbstractButton::clicked, button, [onClick = std::move(onClick)] { onClick(); });
+    if (button && onClick) {
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, button, onClick = std::move(onClick)] {
+            const QPointer<QObject> outer = m_clicked;
+            m_clicked = button;
+            onClick();
+            m_clicked = outer;
+        });
+    }
 
     m_controls.push_back({widget, -1, properties.back});
     return static_cast<ControlId>(m_controls.size() - 1);
@@ -151,6 +187,8 @@ void QtToolkit::setTabOrder(std::span<const ControlId> order)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, widget);
+        else
+            m_firstFocus = widget;
         previous = widget;
     }
 }
@@ -183,16 +221,21 @@ void QtToolkit::setVisible(ControlId id, bool visible)
 
 void QtToolkit::setAccessibleName(ControlId id, std::string_view name)
 {
-    if (QWidget* widget = control(id).widget)
-        widget->setAccessibleName(text(name));
+    const Control& target = control(id);
+    if (target.shape >= 0)
+        m_window->setShapeAccessibleName(target.shape, text(name));
+    else
+        target.widget->setAccessibleName(text(name));
 }
 
-void QtToolkit::describeRow(int, std::string_view, bool)
+void QtToolkit::describeRow(int row, std::string_view name, bool current)
 {
+    m_window->describeRow(row, text(name), current);
 }
 
-void QtToolkit::describeSecret(std::string_view)
+void QtToolkit::describeSecret(std::string_view name)
 {
+    m_window->describeSecret(text(name));
 }
 
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
@@ -217,6 +260,33 @@ void QtToolkit::end(int status)
 const QtToolkit::Control& QtToolkit::control(ControlId id) const
 {
     return m_controls.at(static_cast<std::size_t>(id));
+}
+
+int QtToolkit::pixels(int twips) const
+{
+    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
+}
+
+// From rounded edges rather than a rounded size, so that controls which touch
+// or overlap by a few twips still do at every scale.
+QRect QtToolkit::pixels(const Twips& place) const
+{
+    const int left = pixels(place.left);
+    const int top = pixels(place.top);
+    return {left, top, pixels(place.left + place.width) - left, pixels(place.top + place.height) - top};
+}
+
+// Sizes in pixels rather than points keep text in proportion to the twips
+// whatever DPI the screen reports.
+QFont QtToolkit::font(const Font& font) const
+{
+    QFont result(text(font.face));
+    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * TwipsPerPoint * pixelsPerTwip()))));
+    result.setBold(font.bold);
+    // Captions are plain ASCII that every face has; without merging, Qt skips
+    // asking fontconfig for fallback faces.
+    result.setStyleStrategy(QFont::NoFontMerging);
+    return result;
 }
 
 }  // namespace ui

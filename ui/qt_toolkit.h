@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include <QMargins>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include "ui/qt_controls.h"
@@ -12,7 +15,9 @@
 namespace ui {
 
 // The toolkit on Qt 6 Widgets: one top-level QWidget per load, its controls as
-// children, so unloading the window destroys them all.
+// children, so unloading the window destroys them all. Each load picks one
+// scale for all twips and fonts, so that the window, frame included, fits the
+// screen it opens on; where the natural size fits, that is used.
 class QtToolkit final : public Toolkit {
 public:
     // endProgram defaults to leaving the event loop with the status.
@@ -41,6 +46,8 @@ public:
 
     // The window of the current load, or none between an unload and the next load.
     [[nodiscard]] FormWindow* window() const { return m_window.data(); }
+    // Pixels per twip of the current load, 1/15 at the natural size.
+    [[nodiscard]] double pixelsPerTwip() const { return m_scale / 15.0; }
 
 private:
     struct Control {
@@ -49,16 +56,22 @@ private:
         game::Colour back;
     };
     [[nodiscard]] const Control& control(ControlId id) const;
+    [[nodiscard]] int pixels(int twips) const;
+    [[nodiscard]] QRect pixels(const Twips& place) const;
+    [[nodiscard]] QFont font(const Font& font) const;
 
     std::function<void(int)> m_endProgram;
     QPointer<FormWindow> m_window;
     std::vector<Control> m_controls;
+    double m_scale = 1.0;
+    QWidget* m_firstFocus = nullptr;
+    QPointer<QObject> m_clicked;  // the button whose click is being handled
+    // What the window manager's frame and the screen were at the last load.
+    std::optional<QMargins> m_frame;
+    QPointer<QScreen> m_screen;
 };
 
 // The message box for an error that no player action can cause.
 void showInternalError(QWidget* parent, const QString& message);
-
-// Device-independent pixels for a length in twips.
-[[nodiscard]] int pixels(int twips);
 
 }  // namespace ui

@@ -1,0 +1,153 @@
+#include "ui/qt_accessible.h"
+
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+#include "ui/qt_controls.h"
+
+namespace ui {
+namespace {
+
+// Nothing is built or sent unless a screen reader listens.
+void announce(QObject* object, QAccessible::Event event)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent change(object, event);
+    QAccessible::updateAccessibility(&change);
+}
+
+QObjectList nodesOf(const QObject* parent)
+{
+    QObjectList nodes;
+    for (QObject* child : parent->children()) {
+        if (dynamic_cast<AccessibleNode*>(child))
+            nodes.append(child);
+    }
+    return nodes;
+}
+
+class NodeInterface final : public QAccessibleObject {
+public:
+    explicit NodeInterface(AccessibleNode* node) : QAccessibleObject(node) {}
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(node()->parent()); }
+    int childCount() const override { return static_cast<int>(nodesOf(node()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return QAccessible::queryAccessibleInterface(nodesOf(node()).value(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(nodesOf(node()).indexOf(child->object())) : -1;
+    }
+    QAccessible::Role role() const override { return node()->role(); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name)
+            return node()->name();
+        if (which == QAccessible::Description)
+            return node()->description();
+        return {};
+    }
+    QRect rect() const override
+    {
+        const auto* owner = qobject_cast<const QWidget*>(node()->parent());
+        if (!owner || node()->place().isEmpty())
+            return {};
+        return {owner->mapToGlobal(node()->place().topLeft()), node()->place().size()};
+    }
+
+private:
+    AccessibleNode* node() const { return static_cast<AccessibleNode*>(object()); }
+};
+
+// The game's window: a frame, whose children are the board first, then the
+// controls a player can see in the order the keyboard reaches them, then the
+// swatch and the secret. A plain top-level widget would be a filler, and would
+// show hidden controls too.
+class FormInterface final : public QAccessibleWidget {
+public:
+    explicit FormInterface(FormWindow* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return QAccessible::queryAccessibleInterface(children().value(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(children().indexOf(child->object())) : -1;
+    }
+
+private:
+    QObjectList children() const
+    {
+        const auto* form = static_cast<const FormWindow*>(widget());
+        QObjectList list;
+        if (AccessibleNode* board = form->board())
+            list.append(board);
+        for (QWidget* next = form->nextInFocusChain(); next && next != form; next = next->nextInFocusChain()) {
+            if (next->parentWidget() == form && !next->isWindow() && !next->isHidden())
+                list.append(next);
+        }
+        for (QObject* node : nodesOf(form)) {
+            if (node != form->board())
+                list.append(node);
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+{
+    if (auto* node = dynamic_cast<AccessibleNode*>(object))
+        return new NodeInterface(node);
+    if (auto* form = dynamic_cast<FormWindow*>(object))
+        return new FormInterface(form);
+    return nullptr;
+}
+
+}  // namespace
+
+AccessibleNode::AccessibleNode(QAccessible::Role role, QObject* parent, QRect place)
+    : QObject(parent),
+      m_role(role),
+      m_place(place)
+{
+}
+
+void AccessibleNode::setName(const QString& name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    announce(this, QAccessible::NameChanged);
+}
+
+void AccessibleNode::setDescription(const QString& description)
+{
+    if (description == m_description)
+        return;
+    m_description = description;
+    announce(this, QAccessible::DescriptionChanged);
+}
+
+void AccessibleNode::announceCreation()
+{
+    announce(this, QAccessible::ObjectCreated);
+}
+
+void installAccessibility()
+{
+    QAccessible::installFactory(interfaceFor);
+}
+
+}  // namespace ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAccessible>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+namespace ui {
+
+// Something a screen reader reads where no widget stands: the board and its
+// rows, the swatch, the uncovered secret. Its place is in the coordinates of
+// the widget it belongs to; an empty place is none.
+class AccessibleNode final : public QObject {
+public:
+    AccessibleNode(QAccessible::Role role, QObject* parent, QRect place = {});
+
+    [[nodiscard]] QAccessible::Role role() const { return m_role; }
+    [[nodiscard]] const QString& name() const { return m_name; }
+    [[nodiscard]] const QString& description() const { return m_description; }
+    [[nodiscard]] QRect place() const { return m_place; }
+
+    // Each change is announced to a listening screen reader.
+    void setName(const QString& name);
+    void setDescription(const QString& description);
+    // Tells a listening screen reader that the node has just appeared.
+    void announceCreation();
+
+private:
+    QAccessible::Role m_role;
+    QString m_name;
+    QString m_description;
+    QRect m_place;
+};
+
+// Gives the game's window the role of a frame, shows only the controls a
+// player can see, and gives the nodes their interfaces. Once per program.
+void installAccessibility();
+
+}  // namespace ui
