@@ -57,6 +57,13 @@ TEST_F(TurnTest, CompleteRowIsScoredAndAdvances)
     EXPECT_EQ(state.hits, 4);
     EXPECT_EQ(clues(state.board, 0), "BBBB....");
     EXPECT_TRUE(end.calls.empty());
+
+    // The next row counts its own matches, and seven are scored, not a win.
+    setRow(state.board, 1, "NROYGTBK");
+    Go_Click(state, end);
+    EXPECT_EQ(state.hits, 7);
+    EXPECT_EQ(clues(state.board, 1), "BBBBBBB.");
+    EXPECT_TRUE(end.calls.empty());
 }
 
 TEST_F(TurnTest, IncompleteRowIsScoredButStaysCurrent)

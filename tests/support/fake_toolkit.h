@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -100,6 +101,8 @@ public:
             question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
         }
         questions.push_back(question);
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
             throw std::logic_error("unexpected question: " + std::string(text));
         const Answer answer = answers.front();
@@ -140,6 +143,7 @@ public:
     std::array<RowText, 18> rows;
     std::string secret;
     std::deque<Answer> answers;
+    std::function<void()> whileAsking;  // looks at the window while a question is open
     std::vector<Question> questions;
     std::vector<std::string> errors;
     std::vector<int> endStatus;

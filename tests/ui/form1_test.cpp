@@ -238,10 +238,13 @@ TEST_F(Form1Test, GiveUpUncoversTheSecretBeforeAskingAndNoEndsTheProgram)
 TEST_F(Form1Test, EighteenCompleteRowsLoseWithTheLastCluesShowing)
 {
     toolkit.answers = {Answer::Yes};
+    std::string lastClues;
+    toolkit.whileAsking = [&] { lastClues = cluesOnScreen(17); };
     for (int row = 0; row < 18; ++row)
-        play("IBTGYORK");
+        play(row < 17 ? "IBTGYORK" : "RROYGTIB");
     ASSERT_EQ(toolkit.questions.size(), 1u);
     EXPECT_EQ(toolkit.questions[0].title, "Lost");
+    EXPECT_EQ(lastClues, "BBBBBBWW");
     EXPECT_EQ(toolkit.loads, 2);
     EXPECT_EQ(form.state().row, 0);
 }
@@ -274,6 +277,24 @@ TEST_F(Form1Test, ManyRestartsLeaveTheSameControls)
     }
     EXPECT_EQ(last, first);
     EXPECT_EQ(toolkit.controls.size(), first.size());
+}
+
+TEST(Form1Random, EveryLoadDrawsANewSecret)
+{
+    FakeToolkit toolkit;
+    game::SeededUniform random;
+    Form1 form(toolkit, random);
+    const auto secret = [&] {
+        std::string pegs;
+        for (int slot = 145; slot <= 152; ++slot)
+            pegs += game::codeLetter(*game::paletteIndexOf(toolkit.colourOf(guess(slot))));
+        return pegs;
+    };
+    form.load();
+    const std::string first = secret();
+    toolkit.click("Reset");
+    // Two independent secrets agree once in 12^8 loads.
+    EXPECT_NE(secret(), first);
 }
 
 TEST(Form1Errors, AnInternalErrorIsReportedAndEndsTheProgramWithAFailure)

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -185,6 +186,13 @@ TEST_F(QtWindowTest, ClicksChooseColoursPaintPegsAndScoreRows)
     EXPECT_EQ(shownAt("Preview"), QColor(255, 0, 0));
     click("Button(3)");
     EXPECT_EQ(shownAt("Guess(3)"), QColor(255, 0, 0));
+    // Pegs are outlined circles, so an empty one still shows on the grey board.
+    const QImage image = window()->grab().toImage();
+    for (const char* name : {"Guess(2)", "Guess(3)"}) {
+        const QRect peg = placeOf(name);
+        EXPECT_EQ(image.pixelColor(peg.topLeft()), QColor(192, 192, 192)) << name;
+        EXPECT_LT(qGray(image.pixel(peg.left(), peg.center().y())), 64) << name;
+    }
 
     play("RORKKKKK");
     EXPECT_EQ(form.state().row, 1);
@@ -198,6 +206,14 @@ TEST_F(QtWindowTest, ClicksChooseColoursPaintPegsAndScoreRows)
     click("Label1");
     EXPECT_EQ(shownAt("Guess(9)"), QColor(192, 192, 192));
     EXPECT_EQ(form.state().row, 1);
+
+    // A press dragged off a button before its release is no click.
+    QWidget* red = control("Color(1)");
+    const QPoint off(red->width() / 2, red->height() + 40);
+    QTest::mousePress(red, Qt::LeftButton);
+    QTest::mouseMove(red, off);
+    QTest::mouseRelease(red, Qt::LeftButton, {}, off);
+    EXPECT_EQ(shownAt("Preview"), QColor(0, 0, 0));
 }
 
 TEST_F(QtWindowTest, LostDialogShowsTheSecretIgnoresEscapeAndReturnAnswersYes)
