@@ -130,9 +130,9 @@ void Form1::loaditems()
         const game::PaletteEntry& entry = game::Palette[at(c)];
         color.back = entry.colour;
         color.accessibleName = entry.name;
-        m_color[at(c)] = createElement(color, "Color", c,
-            design::ColumnLeft + design::ColourPitch * (c % design::ColoursPerLine),
-            design::ColourPitch * (c / design::ColoursPerLine), handler([this, c] { Color_Click(c); }));
+        m_color[at(c)]
+            = createElement(color, "Color", c, design::ColumnLeft + design::ColourPitch * (c % design::ColoursPerLine),
+                design::ColourPitch * (c / design::ColoursPerLine), handler([this, c] { Color_Click(c); }));
     }
     m_toolkit.setBackColour(m_color[0], design::Brown);
 }

@@ -2,10 +2,18 @@
 
 // Helpers of the tests that drive the real widgets.
 
+#include <ostream>
+
 #include <QApplication>
 #include <QColor>
 
 #include "game/palette.h"
+
+// Failures print colours as #rrggbb rather than as raw bytes.
+inline void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name().toStdString();
+}
 
 namespace ui::testing {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/rows.h"
 #include "tests/support/fake_toolkit.h"
+#include "tests/support/rows.h"
 
 namespace ui {
 namespace {

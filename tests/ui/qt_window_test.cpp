@@ -17,8 +17,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/rows.h"
 #include "tests/support/qt_support.h"
+#include "tests/support/rows.h"
 #include "ui/form1.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_toolkit.h"
