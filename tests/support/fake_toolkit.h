@@ -21,11 +21,10 @@ public:
         std::function<void()> onClick;
         int load = 0;  // which load created it
     };
-    // What a screen reader is told of a row, and how often it was told anything new.
+    // What a screen reader is told of a row.
     struct RowText {
         std::string name;
         bool current = false;
-        int announcements = 0;
     };
     struct Question {
         std::string title;
@@ -85,11 +84,7 @@ public:
     }
     void describeRow(int row, std::string_view name, bool current) override
     {
-        RowText& text = rows.at(static_cast<std::size_t>(row));
-        if (text.name != name || text.current != current)
-            ++text.announcements;
-        text.name = name;
-        text.current = current;
+        rows.at(static_cast<std::size_t>(row)) = {std::string(name), current};
     }
     void describeSecret(std::string_view name) override { secret = name; }
 

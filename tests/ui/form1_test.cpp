@@ -190,6 +190,42 @@ TEST_F(Form1Test, GoShowsTheScoreAndAnIncompleteRowCanBeRescored)
     EXPECT_EQ(cluesOnScreen(0), "B.......");
 }
 
+TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
+{
+    const std::string empty = "empty, empty, empty, empty, empty, empty, empty, empty";
+    EXPECT_EQ(toolkit.rows[0].name, "Row 1: " + empty);
+    EXPECT_TRUE(toolkit.rows[0].current);
+    EXPECT_EQ(toolkit.named("Preview").properties.accessibleName, "Chosen colour: brown");
+
+    play("ROR.....");
+    EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, empty, empty, empty, empty, empty; 1 black, 2 white");
+    EXPECT_TRUE(toolkit.rows[0].current);
+    // Pegs painted after a scoring keep its clues until the next "Go!".
+    toolkit.click("Color(0)");
+    toolkit.click("Button(4)");
+    EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, brown, empty, empty, empty, empty; 1 black, 2 white");
+    EXPECT_EQ(toolkit.named("Preview").properties.accessibleName, "Chosen colour: brown");
+
+    play("....KKKK");
+    EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, brown, black, black, black, black; 1 black, 2 white");
+    toolkit.click("Go");
+    EXPECT_EQ(toolkit.rows[1].name, "Row 2: " + empty + "; 0 black, 0 white");
+    EXPECT_EQ(toolkit.rows[2].name, "Row 3: " + empty);
+    for (int row = 0; row < 18; ++row)
+        EXPECT_EQ(toolkit.rows[static_cast<std::size_t>(row)].current, row == 1) << row;
+    EXPECT_EQ(toolkit.named("Preview").properties.accessibleName, "Chosen colour: black");
+}
+
+TEST_F(Form1Test, TheSecretIsReadOnlyWhileItIsUncovered)
+{
+    EXPECT_EQ(toolkit.secret, "");
+    toolkit.answers = {Answer::Yes};
+    toolkit.click("GiveUp");
+    ASSERT_EQ(toolkit.questions.size(), 1u);
+    EXPECT_EQ(toolkit.questions[0].secret, "Secret: red, red, orange, yellow, green, cyan, blue, navy");
+    EXPECT_EQ(toolkit.secret, "");
+}
+
 TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
 {
     toolkit.answers = {Answer::Yes};

@@ -1,5 +1,7 @@
 // The real widgets on Qt's offscreen platform, driven by mouse clicks and key presses.
 
+#include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -214,6 +216,115 @@ TEST_F(QtWindowTest, ClicksChooseColoursPaintPegsAndScoreRows)
     QTest::mouseMove(red, off);
     QTest::mouseRelease(red, Qt::LeftButton, {}, off);
     EXPECT_EQ(shownAt("Preview"), QColor(0, 0, 0));
+}
+
+// As a window manager would on showing it.
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+std::string focusName()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName().toStdString() : "(none)";
+}
+
+// Contrast ratio by relative luminance, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(QtWindowTest, TheKeyboardStartsOnBrownAndTabsThroughColoursPositionsAndCommands)
+{
+    activate(window());
+    EXPECT_EQ(focusName(), "Color(0)");
+    std::vector<std::string> expected;
+    for (int c = 1; c < 12; ++c)
+        expected.push_back("Color(" + std::to_string(c) + ")");
+    for (int b = 1; b <= 8; ++b)
+        expected.push_back("Button(" + std::to_string(b) + ")");
+    expected.insert(expected.end(), {"Go", "Reset", "GiveUp", "Color(0)"});
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(focusName());
+    }
+    EXPECT_EQ(visited, expected);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focusName(), "GiveUp");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // red, chosen from the keyboard
+    EXPECT_EQ(shownAt("Preview"), QColor(255, 0, 0));
+    click("Reset");
+    activate(window());
+    EXPECT_EQ(focusName(), "Color(0)");
+}
+
+TEST_F(QtWindowTest, OnlyTheFocusedButtonWearsARingThatStandsOutOnAllFourSides)
+{
+    activate(window());
+    const QImage unfocused = window()->grab().toImage();
+    const auto buttons = window()->findChildren<QAbstractButton*>();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    for (int stop = 0; stop < 23; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QImage image = window()->grab().toImage();
+        const QRect focused = QApplication::focusWidget()->geometry();
+        // Along each side, inwards from the edge, some pixel of the ring must
+        // stand out from what the button shows without the focus.
+        const QPoint middle = focused.center();
+        const std::array<std::function<QPoint(int)>, 4> sides{
+            [&](int in) { return QPoint(focused.left() + in, middle.y()); },
+            [&](int in) { return QPoint(focused.right() - in, middle.y()); },
+            [&](int in) { return QPoint(middle.x(), focused.top() + in); },
+            [&](int in) { return QPoint(middle.x(), focused.bottom() - in); }};
+        for (std::size_t side = 0; side < sides.size(); ++side) {
+            double best = 1;
+            for (int in = 1; in <= 8; ++in) {
+                const QPoint at = sides[side](in);
+                best = std::max(best, contrast(image.pixelColor(at), unfocused.pixelColor(at)));
+            }
+            EXPECT_GE(best, 3.0) << focusName() << ", side " << side;
+            // and no neighbour that overlaps it covers its edge (where that
+            // lies inside the window: the right-hand column reaches past it).
+            if (window()->rect().contains(sides[side](0))) {
+                EXPECT_EQ(window()->childAt(sides[side](0)), QApplication::focusWidget())
+                    << focusName() << ", side " << side;
+            }
+        }
+        for (const QAbstractButton* button : buttons) {
+            if (button->hasFocus() || button->isHidden())
+                continue;
+            const QPoint ring(button->x() + 4, button->geometry().center().y());
+            EXPECT_EQ(image.pixelColor(ring), unfocused.pixelColor(ring))
+                << button->objectName().toStdString() << " while " << focusName() << " has the focus";
+        }
+    }
+}
+
+TEST_F(QtWindowTest, AColourButtonLooksPressedWhileHeld)
+{
+    QWidget* green = control("Color(4)");
+    // The bevel's left edge is light while raised, dark while pressed.
+    const QPoint edge = green->geometry().topLeft() + QPoint(1, green->height() / 2);
+    const int raised = qGray(window()->grab().toImage().pixel(edge));
+    QTest::mousePress(green, Qt::LeftButton);
+    const int held = qGray(window()->grab().toImage().pixel(edge));
+    QTest::mouseRelease(green, Qt::LeftButton);
+    EXPECT_GT(raised, 200);
+    EXPECT_LT(held, 160);
+    EXPECT_EQ(qGray(window()->grab().toImage().pixel(edge)), raised);
 }
 
 TEST_F(QtWindowTest, LostDialogShowsTheSecretIgnoresEscapeAndReturnAnswersYes)
