@@ -7,7 +7,11 @@
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QResource>
+#include <QStandardPaths>
 #include <QWindow>
 
 #include "ui/qt_accessible.h"
@@ -30,13 +34,30 @@ QColor qcolor(game::Colour colour)
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
-// The installed theme's icon, or the one built into the program.
+// The icon installed where icon themes keep it, else the one built in. Title
+// bars and task switchers take these sizes; larger views find the installed
+// icon through the desktop entry. Both ways avoid what costs more than
+// bringing up the window itself: the icon loader reads the theme's whole index
+// at every start, and decoding a PNG first loads every image plugin's details.
 QIcon gameIcon()
 {
-    QIcon builtIn;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        builtIn.addFile(QStringLiteral(":/icons/org.huecracker.Huecracker-%1.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("org.huecracker.Huecracker"), builtIn);
+    const QString name = QStringLiteral("org.huecracker.Huecracker");
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        const QString installed = QStandardPaths::locate(
+            QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name));
+        if (!installed.isEmpty()) {
+            icon.addFile(installed, QSize(size, size));
+            continue;
+        }
+        // Raw RGBA, made from the same artwork as the installed PNGs.
+        const QByteArray pixels = QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size)).uncompressedData();
+        if (pixels.size() == size * size * 4) {
+            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
+    return icon;
 }
 
 }  // namespace

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The real binary on screens of several sizes, each on its own Xvfb: where the
+# natural size fits, the window has it exactly; where not, it is scaled alike in
+# both directions to fit, frame included, and the answer row that Give Up!
+# uncovers is on the screen. Always centred.
+set -euo pipefail
+
+game=${1:?usage: fit_test.sh path/to/huecracker}
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
+palette=" 804000 FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF 000080 FF00FF 800080 FFFFFF 000000 "
+
+# SCREEN WM [VARIABLE=VALUE...]: one screen; WM is openbox or none.
+check() (
+    local screen=$1 wm=$2
+    shift 2
+    export XVFB_SCREEN=${screen}x24
+    # shellcheck source=../../scripts/xvfb.sh
+    source "$scripts/xvfb.sh"
+    fail() {
+        echo "FAIL on $screen with window manager $wm: $1" >&2
+        exit 1
+    }
+    if [[ $wm == openbox ]]; then
+        openbox >/dev/null 2>&1 &
+        background_pids+=($!)
+        for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+    fi
+    env "$@" "$game" >"$work/game.log" 2>&1 &
+    local pid=$!
+    background_pids+=("$pid")
+    local window
+    window=$(find_window Huecracker) || fail "the window never showed"
+    sleep 0.3
+
+    local info x y width height left=0 right=0 top=0 bottom=0
+    info=$(xwininfo -id "$window")
+    x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+    width=$(awk '/Width:/ { print $NF }' <<<"$info")
+    height=$(awk '/Height:/ { print $NF }' <<<"$info")
+    if [[ $wm != none ]]; then
+        read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+    fi
+    local screen_width=${screen%x*} screen_height=${screen#*x}
+    local outer_left=$((x - left)) outer_top=$((y - top))
+    local outer_right=$((screen_width - (x + width + right))) outer_bottom=$((screen_height - (y + height + bottom)))
+    ((outer_left >= 0 && outer_top >= 0 && outer_right >= 0 && outer_bottom >= 0)) \
+        || fail "window ${width}x$height at $x,$y with frame $left,$right,$top,$bottom is not on the screen"
+    ((outer_left - outer_right <= 1 && outer_right - outer_left <= 1)) || fail "not centred across: $outer_left | $outer_right"
+    ((outer_top - outer_bottom <= 1 && outer_bottom - outer_top <= 1)) || fail "not centred down: $outer_top | $outer_bottom"
+    if [[ ${NATURAL:-} == yes ]]; then
+        [[ $width == 524 && $height == 629 ]] || fail "natural size expected, got ${width}x$height"
+    else
+        # 7860 by 9435 twips
+        awk -v w="$width" -v h="$height" 'BEGIN { r = (w / h) / (7860 / 9435); exit !(r > 0.985 && r < 1.015) }' \
+            || fail "aspect ratio of ${width}x$height is off"
+    fi
+
+    # Give Up! is at 4980,8520 and 2895 by 975 twips; the answer row at 8910, 495 high.
+    xdotool mousemove $((x + width * 6427 / 7860)) $((y + height * 9007 / 9435)) click 1
+    local dialog
+    dialog=$(find_window Lost) || fail "Give Up! did not ask"
+    sleep 0.3
+    import -window root "$work/screen.png"
+    local p peg_x peg_y colour
+    for p in 1 2 3 4 5 6 7 8; do
+        peg_x=$((x + width * (495 * p - 247) / 7860)) peg_y=$((y + height * 9157 / 9435))
+        ((peg_y < screen_height)) || fail "answer peg $p lies below the screen"
+        colour=$(convert "$work/screen.png" -crop "1x1+$peg_x+$peg_y" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p')
+        [[ $palette == *" $colour "* ]] || fail "answer peg $p shows $colour, not a peg colour"
+    done
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool key n
+    local status=0
+    wait "$pid" || status=$?
+    [[ $status == 0 ]] || fail "No ended the program with status $status"
+    echo "$screen $wm ${*:-}: ${width}x$height at $x,$y, frame $left,$right,$top,$bottom"
+)
+
+NATURAL=yes check 1280x1024 none
+check 1024x600 none
+check 640x480 none
+check 1366x768 none QT_SCALE_FACTOR=1.25
+check 1024x600 openbox
