@@ -2,13 +2,19 @@
 
 #include <QApplication>
 
+#include "app/startup_messages.h"
 #include "game/random.h"
 #include "ui/form1.h"
 #include "ui/qt_toolkit.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // The program takes no options and ignores its arguments, so Qt gets none of them
+    // either: only the program's name, from which it names the application and window class.
+    int qtArgc = argc > 0 ? 1 : 0;
+    app::holdStartupMessages();
+    QApplication application(qtArgc, argv);
+    app::releaseStartupMessages();
     // Ties the window to its desktop entry; unlike a display name it leaves window titles alone.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.huecracker.Huecracker"));
     try {

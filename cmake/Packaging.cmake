@@ -2,7 +2,10 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME huecracker)
 set(CPACK_PACKAGE_VENDOR "The Huecracker developers")
-set(CPACK_PACKAGE_CONTACT "The Huecracker developers <developers@huecracker.org>")
+# Debian requires an address beside the maintainer's name and the project has none to give:
+# .invalid is the top-level domain reserved never to exist (RFC 2606), so the address
+# reads as none and can reach no one. data/changelog signs with the same.
+set(CPACK_PACKAGE_CONTACT "The Huecracker developers <none@huecracker.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "code-breaking game with coloured pegs")
 set(CPACK_PACKAGE_DESCRIPTION
     "Huecracker hides a secret row of eight pegs, each one of twelve colours,\n"
@@ -17,7 +20,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://huecracker.org/")
 # The Qt and C++ libraries come from dpkg-shlibdeps; the platform plugin and the
 # stand-in fonts are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
