@@ -95,11 +95,13 @@ void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightT
     m_firstFocus = nullptr;
 
     // What the last load learnt of the frame holds for this one; the first
-    // load asks the window manager before the window shows.
+    // load asks the window manager before the window shows, as a window of
+    // fixed size, which some managers frame more thinly.
+    const QSize natural(static_cast<int>(widthTwips / TwipsPerPixel), static_cast<int>(heightTwips / TwipsPerPixel));
+    form->setFixedSize(natural);
     if (!m_frame)
         m_frame = requestFrameExtents(*form);
     const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
-    const QSize natural(static_cast<int>(widthTwips / TwipsPerPixel), static_cast<int>(heightTwips / TwipsPerPixel));
     m_scale = screen ? fitScale(natural, m_frame.value_or(QMargins()), screen->availableGeometry()) : 1.0;
     // Rounded down, so that a scaled window never outgrows the room it was fitted to.
     form->setFixedSize(

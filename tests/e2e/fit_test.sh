@@ -23,7 +23,11 @@ check() (
     if [[ $wm == openbox ]]; then
         openbox >/dev/null 2>&1 &
         background_pids+=($!)
-        for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+        # Ready once it says what it supports, the frame request among it.
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_REQUEST_FRAME_EXTENTS && break
+            sleep 0.05
+        done
     fi
     env "$@" "$game" >"$work/game.log" 2>&1 &
     local pid=$!
