@@ -49,7 +49,8 @@ a11y=${a11y//[[:space:]]/}
 env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 background_pids+=("$game_pid")
-board=$(find_window Huecracker) || fail "no window on $DISPLAY (Xvfb $(running "${background_pids[0]}" && echo alive || echo gone))"
+xvfb_state() { running "${background_pids[0]}" && echo alive || echo gone; }
+board=$(find_window Huecracker) || fail "no window on $DISPLAY (Xvfb $(xvfb_state))"
 xdotool windowfocus --sync "$board"  # as a window manager would
 
 client=0
