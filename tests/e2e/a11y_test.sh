@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# What a screen reader sees of the real binary: on a display, session bus and
+# accessibility bus of its own, an AT-SPI client (a11y_client.py) plays a short
+# game through the buttons' actions and reads the board by its accessible names;
+# its answer No in the Lost dialog must end the program with status 0.
+set -euo pipefail
+
+game=${1:?usage: a11y_test.sh path/to/huecracker}
+here=$(dirname "$0")
+# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
+source "$here/../../scripts/xvfb.sh"
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
+    exit 1
+}
+running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
+owner_pid() {  # bus-address well-known-name
+    dbus-send --bus="$1" --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null | awk '{print $2}'
+}
+# The bus launcher, its own bus and the registry are started by D-Bus
+# activation, not by this script: find them through the buses and wait until
+# they are gone, so that the test leaves nothing running.
+stop_buses() {
+    local pids=() pid
+    if [[ -n ${game_pid:-} ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    pid=$(owner_pid "$a11y" org.a11y.atspi.Registry)
+    if [[ -n $pid ]]; then pids+=("$pid"); fi
+    pid=$(owner_pid "$bus" org.a11y.Bus)
+    if [[ -n $pid ]]; then mapfile -t -O "${#pids[@]}" pids < <(echo "$pid"; pgrep -P "$pid"); fi
+    pids+=("$bus_pid")
+    kill "${pids[@]}" 2>/dev/null || true
+    for pid in "${pids[@]}"; do
+        for _ in $(seq 100); do running "$pid" || break; sleep 0.05; done
+        if running "$pid"; then echo "left running: $(ps -o args= -p "$pid")" >&2; fi
+    done
+}
+
+{ read -r bus; read -r bus_pid; } < <(dbus-daemon --session --fork --address="unix:path=$work/bus" \
+    --print-address=1 --print-pid=1)
+a11y=
+trap 'stop_buses; stop_background' EXIT
+export DBUS_SESSION_BUS_ADDRESS=$bus
+a11y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress)
+a11y=${a11y//[[:space:]]/}
+
+# Qt 6.4 stays off the accessibility bus when it is given the bus's address.
+env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.log" 2>&1 &
+game_pid=$!
+background_pids+=("$game_pid")
+xvfb_state() { running "${background_pids[0]}" && echo alive || echo gone; }
+board=$(find_window Huecracker) || fail "no window on $DISPLAY (Xvfb $(xvfb_state))"
+xdotool windowfocus --sync "$board"  # as a window manager would
+
+client=0
+summary=$(AT_SPI_BUS_ADDRESS=$a11y /usr/bin/python3 "$here/a11y_client.py") || client=$?
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
+outcome="is still running"
+if ! kill -0 "$game_pid" 2>/dev/null; then
+    status=0
+    wait "$game_pid" || status=$?
+    outcome="ended with status $status"
+fi
+((client == 0)) || fail "the screen reader's view is wrong (above); the program $outcome"
+[[ $outcome == "ended with status 0" ]] || fail "after No the program $outcome"
+echo "$summary; No ended the program with status 0"
