@@ -12,6 +12,7 @@ build=${1:-build}
 runs=${2:-15}
 empty=$build/bench/empty_window
 game=$build/bench/game_first_paint
+# shellcheck source=../scripts/xvfb.sh
 source "$(dirname "$0")/../scripts/xvfb.sh"
 
 measure() {  # command -> "milliseconds rss_kib"

@@ -3,6 +3,7 @@
 #   scripts/lint.sh tidy [BUILD-DIR]       clang-tidy with the checks of .clang-tidy
 #   scripts/lint.sh cppcheck               cppcheck
 #   scripts/lint.sh format                 clang-format, as .clang-format lays code out
+#   scripts/lint.sh shellcheck             shellcheck on every shell script
 set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
@@ -25,8 +26,13 @@ case "${1:-}" in
         git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
         echo "clang-format: no findings"
         ;;
+    shellcheck)
+        # Sourced files are followed as .shellcheckrc says.
+        { git ls-files '*.sh'; echo .ci/run; } | xargs shellcheck
+        echo "shellcheck: no findings"
+        ;;
     *)
-        echo "usage: $0 tidy [BUILD-DIR] | cppcheck | format" >&2
+        echo "usage: $0 tidy [BUILD-DIR] | cppcheck | format | shellcheck" >&2
         exit 2
         ;;
 esac

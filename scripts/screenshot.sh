@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 game=${1:-build/huecracker}
 out=${2:-docs/screenshot.png}
+# shellcheck source=xvfb.sh
 source scripts/xvfb.sh
 "$game" >/dev/null 2>&1 &
 background_pids+=($!)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by scripts that need an X display of their own. Makes a scratch folder
 # $work, starts Xvfb (a screen of XVFB_SCREEN, 1024x768x24 if unset) and exports
 # its DISPLAY; on exit it stops Xvfb and every
@@ -17,7 +18,8 @@ background_pids+=($!)
 for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
 exec 3>&-
 [[ -s $work/display ]] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 export XDG_RUNTIME_DIR=$work
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QResource>
@@ -51,8 +51,9 @@ QIcon gameIcon()
             continue;
         }
         // Raw RGBA, made from the same artwork as the installed PNGs.
-        const QByteArray pixels = QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size)).uncompressedData();
-        if (pixels.size() == size * size * 4) {
+        const QByteArray pixels
+            = QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size)).uncompressedData();
+        if (pixels.size() == qsizetype{size} * size * 4) {
             const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
             icon.addPixmap(QPixmap::fromImage(image));
         }
@@ -189,11 +190,11 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
     widget->setGeometry(place);
     widget->setVisible(properties.visible);
     if (button && onClick) {
+        // Clicks never nest: while a dialog waits, the window takes none.
         QObject::connect(button, &QAbstractButton::clicked, button, [this, button, onClick = std::move(onClick)] {
-            const QPointer<QObject> outer = m_clicked;
             m_clicked = button;
             onClick();
-            m_clicked = outer;
+            m_clicked = nullptr;
         });
     }
 

@@ -5,6 +5,7 @@ set -euo pipefail
 
 game=${1:?usage: cli_test.sh path/to/huecracker path/to/x_close}
 x_close=${2:?usage: cli_test.sh path/to/huecracker path/to/x_close}
+# shellcheck source=../../scripts/xvfb.sh
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 cd "$work"

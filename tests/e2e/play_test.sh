@@ -6,6 +6,7 @@
 set -euo pipefail
 
 game=${1:?usage: play_test.sh path/to/huecracker}
+# shellcheck source=../../scripts/xvfb.sh
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 fail() {
     echo "FAIL: $*" >&2

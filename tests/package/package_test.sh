@@ -6,6 +6,7 @@ set -euo pipefail
 
 build=${1:?usage: package_test.sh BUILD-DIR X-CLOSE}
 x_close=${2:?usage: package_test.sh BUILD-DIR X-CLOSE}
+# shellcheck source=../../scripts/xvfb.sh
 source "$(dirname "$0")/../../scripts/xvfb.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -16,19 +17,19 @@ id=org.huecracker.Huecracker
 expected=(
     usr/bin/huecracker
     usr/games/huecracker
-    usr/share/applications/$id.desktop
+    usr/share/applications/"$id".desktop
     usr/share/doc/huecracker/changelog.gz
     usr/share/doc/huecracker/copyright
-    usr/share/icons/hicolor/128x128/apps/$id.png
-    usr/share/icons/hicolor/16x16/apps/$id.png
-    usr/share/icons/hicolor/24x24/apps/$id.png
-    usr/share/icons/hicolor/256x256/apps/$id.png
-    usr/share/icons/hicolor/32x32/apps/$id.png
-    usr/share/icons/hicolor/48x48/apps/$id.png
-    usr/share/icons/hicolor/64x64/apps/$id.png
-    usr/share/icons/hicolor/scalable/apps/$id.svg
+    usr/share/icons/hicolor/128x128/apps/"$id".png
+    usr/share/icons/hicolor/16x16/apps/"$id".png
+    usr/share/icons/hicolor/24x24/apps/"$id".png
+    usr/share/icons/hicolor/256x256/apps/"$id".png
+    usr/share/icons/hicolor/32x32/apps/"$id".png
+    usr/share/icons/hicolor/48x48/apps/"$id".png
+    usr/share/icons/hicolor/64x64/apps/"$id".png
+    usr/share/icons/hicolor/scalable/apps/"$id".svg
     usr/share/man/man6/huecracker.6.gz
-    usr/share/metainfo/$id.metainfo.xml
+    usr/share/metainfo/"$id".metainfo.xml
 )
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
 diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual") || fail "the package's files differ from the list"
