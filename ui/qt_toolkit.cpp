@@ -73,12 +73,16 @@ QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::mo
 {
     if (!m_endProgram)
         m_endProgram = [](int status) { QCoreApplication::exit(status); };
-    // Where the window's faces are missing, these stand in with the same size and weight.
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Lucida Handwriting"), QStringLiteral("Dancing Script"));
-    static const bool accessible = (installAccessibility(), true);
-    Q_UNUSED(accessible);
-    QApplication::setWindowIcon(gameIcon());
+    // What holds for the whole program is set up once, however many toolkits it makes.
+    static const bool setUp = [] {
+        // Where the window's faces are missing, these stand in with the same size and weight.
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+        QFont::insertSubstitution(QStringLiteral("Lucida Handwriting"), QStringLiteral("Dancing Script"));
+        installAccessibility();
+        QApplication::setWindowIcon(gameIcon());
+        return true;
+    }();
+    Q_UNUSED(setUp);
 }
 
 QtToolkit::~QtToolkit()
