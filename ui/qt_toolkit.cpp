@@ -119,11 +119,11 @@ void QtToolkit::unloadWindow()
     m_firstFocus = nullptr;
     if (!m_window)
         return;
-    if (m_window->isVisible()) {
-        if (const QWindow* handle = m_window->windowHandle()) {
-            m_frame = handle->frameMargins();
-            m_screen = handle->screen();
-        }
+    if (const QWindow* handle = m_window->windowHandle(); handle && m_window->isVisible()) {
+        // A window restarted before its manager framed it reports no frame.
+        if (const QMargins frame = handle->frameMargins(); !frame.isNull() || !m_frame)
+            m_frame = frame;
+        m_screen = handle->screen();
     }
     m_window->hide();
     // Restarts can come faster than the event loop: the controls go now, and
