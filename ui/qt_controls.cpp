@@ -44,37 +44,27 @@ void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
     painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
 }
 
-// Once the keyboard is in use, the control with the focus wears a ring of
-// black and white inside its edge: against any colour one of the two stands
-// out by at least 4.5:1.
-void paintFocusRing(QPainter& painter, const QWidget& widget)
+}  // namespace
+
+// Against any colour one of the ring's two tones stands out by at least 4.5:1.
+void paintFocusRing(QPainter& painter, const QWidget& button)
 {
-    if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    if (!button.hasFocus() || !button.window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     constexpr int Inset = 3;
     constexpr int Width = 2;
-    const QRect outer = widget.rect().adjusted(Inset, Inset, -Inset, -Inset);
+    const QRect outer = button.rect().adjusted(Inset, Inset, -Inset, -Inset);
     fillFrame(painter, outer, Width, Qt::black);
     fillFrame(painter, outer.adjusted(Width, Width, -Width, -Width), Width, Qt::white);
 }
 
-// Neighbours overlap by a pixel or two; the focused one comes to the top so
-// that no side of its ring is covered.
-void comeForward(QWidget& widget)
+void noteKeyboardUse(QWidget& button)
 {
-    widget.raise();
-}
-
-// Space alone moves no focus, but it is the keyboard all the same.
-void noteKeyboard(QWidget& widget)
-{
-    if (!widget.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        widget.window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        widget.update();
+    if (!button.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        button.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        button.update();
     }
 }
-
-}  // namespace
 
 FormWindow::FormWindow(QColor background)
     : QWidget(nullptr,
@@ -180,7 +170,7 @@ void FormWindow::paintEvent(QPaintEvent* event)
     }
 }
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : KeyboardButton(caption, parent)
 {
 }
 
@@ -191,19 +181,7 @@ void CommandButton::paintEvent(QPaintEvent* event)
     paintFocusRing(painter, *this);
 }
 
-void CommandButton::focusInEvent(QFocusEvent* event)
-{
-    comeForward(*this);
-    QPushButton::focusInEvent(event);
-}
-
-void CommandButton::keyPressEvent(QKeyEvent* event)
-{
-    noteKeyboard(*this);
-    QPushButton::keyPressEvent(event);
-}
-
-ColourButton::ColourButton(QColor colour, QWidget* parent) : QAbstractButton(parent), m_colour(colour)
+ColourButton::ColourButton(QColor colour, QWidget* parent) : KeyboardButton(parent), m_colour(colour)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -222,18 +200,6 @@ void ColourButton::paintEvent(QPaintEvent*)
     const QBrush fill(m_colour);
     qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
     paintFocusRing(painter, *this);
-}
-
-void ColourButton::focusInEvent(QFocusEvent* event)
-{
-    comeForward(*this);
-    QAbstractButton::focusInEvent(event);
-}
-
-void ColourButton::keyPressEvent(QKeyEvent* event)
-{
-    noteKeyboard(*this);
-    QAbstractButton::keyPressEvent(event);
 }
 
 YesNoBox::YesNoBox(const QString& title, const QString& text, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRect>
@@ -69,19 +70,42 @@ private:
     AccessibleNode* m_secret = nullptr;
 };
 
+// Once the keyboard is in use, the focused button wears a ring of black and
+// white inside its edge; any key counts as use, Space too, which moves no focus.
+void paintFocusRing(QPainter& painter, const QWidget& button);
+void noteKeyboardUse(QWidget& button);
+
+// What every button of the window does for the keyboard player.
+template <typename Button> class KeyboardButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        // Neighbours overlap by a pixel or two; the focused one comes to the top
+        // so that no side of its ring is covered.
+        this->raise();
+        Button::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        noteKeyboardUse(*this);
+        Button::keyPressEvent(event);
+    }
+};
+
 // A push button with a caption.
-class CommandButton final : public QPushButton {
+class CommandButton final : public KeyboardButton<QPushButton> {
 public:
     CommandButton(const QString& caption, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A push button that shows its colour flat inside a raised bevel.
-class ColourButton final : public QAbstractButton {
+class ColourButton final : public KeyboardButton<QAbstractButton> {
 public:
     ColourButton(QColor colour, QWidget* parent);
 
@@ -90,8 +114,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor m_colour;

@@ -46,10 +46,10 @@ public:
 
     // The window of the current load, or none between an unload and the next load.
     [[nodiscard]] FormWindow* window() const { return m_window.data(); }
-    // Pixels per twip of the current load, 1/15 at the natural size.
-    [[nodiscard]] double pixelsPerTwip() const { return m_scale / 15.0; }
 
 private:
+    // Pixels per twip of the current load, 1/15 at the natural size.
+    [[nodiscard]] double pixelsPerTwip() const { return m_scale / 15.0; }
     struct Control {
         QWidget* widget;  // null for a shape, which the window paints itself
         int shape;        // the window's index of the shape, or -1

@@ -62,7 +62,8 @@ public:
         controls.push_back({properties, std::move(onClick), loads});
         return static_cast<ControlId>(controls.size() - 1);
     }
-    void setTabOrder(std::span<const ControlId> order) override { tabOrder.assign(order.begin(), order.end()); }
+    // The order is checked where it takes effect, on the real widgets.
+    void setTabOrder(std::span<const ControlId>) override {}
     void setBackColour(ControlId id, game::Colour colour) override
     {
         if (--backColourFuse == 0)
@@ -134,7 +135,6 @@ public:
     Twips size;
     game::Colour background;
     std::vector<Control> controls;
-    std::vector<ControlId> tabOrder;
     std::array<RowText, 18> rows;
     std::string secret;
     std::deque<Answer> answers;
