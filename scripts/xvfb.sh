@@ -13,7 +13,10 @@ stop_background() {
 trap stop_background EXIT
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Without -noreset the server resets each time its last client leaves, which
+# find_window's short-lived xdotool calls bring about again and again while
+# the game is connecting.
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 background_pids+=($!)
 for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
 exec 3>&-

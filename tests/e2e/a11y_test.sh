@@ -12,12 +12,13 @@ source "$here/../../scripts/xvfb.sh"
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
+    [[ -s $work/xvfb.log ]] && sed "s/^/Xvfb: /" "$work/xvfb.log" >&2
     exit 1
 }
 running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 owner_pid() {  # bus-address well-known-name
     dbus-send --bus="$1" --print-reply=literal --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null | awk '{print $2}'
+        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null | awk '{print $2}' || true
 }
 # The bus launcher, its own bus and the registry are started by D-Bus
 # activation, not by this script: find them through the buses and wait until

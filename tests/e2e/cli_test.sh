@@ -7,7 +7,11 @@ game=${1:?usage: cli_test.sh path/to/huecracker path/to/x_close}
 x_close=${2:?usage: cli_test.sh path/to/huecracker path/to/x_close}
 # shellcheck source=../../scripts/xvfb.sh
 source "$(dirname "$0")/../../scripts/xvfb.sh"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
+    exit 1
+}
 cd "$work"
 ulimit -c 0
 
