@@ -81,9 +81,10 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     xcb_flush(connection);
 
     // The manager answers by setting a property; Qt reads the events, so look
-    // at the property itself, for a moment at most.
+    // at the property itself. A manager answers within milliseconds, but one
+    // still starting with its session may take longer: wait up to a second.
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
         if (const std::optional<QMargins> frame = frameExtents(connection, id, extents))
             return frame;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
