@@ -5,7 +5,8 @@
 #include "app/startup_messages.h"
 #include "game/random.h"
 #include "ui/form1.h"
-#include "ui/qt_toolkit.h"
+#include "ui/qt/application.h"
+#include "ui/qt/toolkit.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,8 +16,7 @@ int main(int argc, char* argv[])
     app::holdStartupMessages();
     QApplication application(qtArgc, argv);
     app::releaseStartupMessages();
-    // Ties the window to its desktop entry; unlike a display name it leaves window titles alone.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.huecracker.Huecracker"));
+    ui::setUpApplication();
     try {
         ui::QtToolkit toolkit;
         game::SeededUniform random;

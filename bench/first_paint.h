@@ -6,13 +6,13 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <string>
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+
+#include "tests/support/resident_memory.h"
 
 class FirstPaint final : public QObject {
 public:
@@ -30,7 +30,7 @@ protected:
                 timespec now{};
                 clock_gettime(CLOCK_REALTIME, &now);
                 std::printf("painted %lld rss_kib %ld\n",
-                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, residentKib());
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, testing_support::residentKib());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
@@ -39,15 +39,5 @@ protected:
     }
 
 private:
-    static long residentKib()
-    {
-        std::ifstream status("/proc/self/status");
-        for (std::string line; std::getline(status, line);) {
-            if (line.rfind("VmRSS:", 0) == 0)
-                return std::stol(line.substr(6));
-        }
-        return -1;
-    }
-
     bool m_seen = false;
 };

@@ -8,7 +8,8 @@
 
 #include "game/scoring.h"
 #include "ui/form1.h"
-#include "ui/qt_toolkit.h"
+#include "ui/qt/application.h"
+#include "ui/qt/toolkit.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_CONFIG);
     QApplication app(argc, argv);
+    ui::setUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

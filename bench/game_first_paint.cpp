@@ -4,11 +4,13 @@
 #include "bench/first_paint.h"
 #include "game/random.h"
 #include "ui/form1.h"
-#include "ui/qt_toolkit.h"
+#include "ui/qt/application.h"
+#include "ui/qt/toolkit.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ui::setUpApplication();
     FirstPaint probe;
     ui::QtToolkit toolkit;
     game::SeededUniform random;

@@ -1,8 +1,6 @@
 #include "ui/design.h"
 
-// g++ 12 takes a member left to its default in a designated initialiser for a
-// forgotten one; leaving the defaults out is the point of naming the rest.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <utility>
 
 namespace ui::design {
 namespace {
@@ -11,91 +9,97 @@ constexpr int CommandWidth = 2895;
 constexpr int CommandHeight = 975;
 constexpr int ColourSize = 975;
 
+// The properties every control states; the rest keep their defaults.
+ControlProperties control(std::string name, ControlKind kind, Twips place, std::string caption = {})
+{
+    ControlProperties properties;
+    properties.name = std::move(name);
+    properties.kind = kind;
+    properties.place = place;
+    properties.caption = std::move(caption);
+    return properties;
+}
+
+ControlProperties command(std::string name, int top, int height, std::string caption, Font font)
+{
+    ControlProperties properties = control(std::move(name), ControlKind::CommandButton,
+        {.left = ColumnLeft, .top = top, .width = CommandWidth, .height = height}, std::move(caption));
+    properties.font = std::move(font);
+    return properties;
+}
+
 Font comicSans(double points, bool bold)
 {
     return Font{.face = "Comic Sans MS", .points = points, .bold = bold};
+}
+
+ControlProperties circle(std::string name, Twips place)
+{
+    ControlProperties properties = control(std::move(name), ControlKind::Circle, place);
+    properties.visible = false;
+    return properties;
 }
 
 }  // namespace
 
 ControlProperties giveUp()
 {
-    return {.name = "GiveUp",
-        .kind = ControlKind::CommandButton,
-        .place = {.left = ColumnLeft, .top = 8520, .width = CommandWidth, .height = CommandHeight},
-        .caption = "Give Up!",
-        .font = comicSans(27.75, true)};
+    return command("GiveUp", 8520, CommandHeight, "Give Up!", comicSans(27.75, true));
 }
 
 ControlProperties reset()
 {
-    return {.name = "Reset",
-        .kind = ControlKind::CommandButton,
-        .place = {.left = ColumnLeft, .top = 7560, .width = CommandWidth, .height = CommandHeight},
-        .caption = "Reset!",
-        .font = comicSans(27.75, true)};
+    return command("Reset", 7560, CommandHeight, "Reset!", comicSans(27.75, true));
 }
 
 // Never used, so never shown and never reached by the keyboard.
 ControlProperties button0()
 {
-    return {.name = "Button(0)",
-        .kind = ControlKind::CommandButton,
-        .place = {.left = 6600, .top = ButtonTops[1], .width = 735, .height = 615},
-        .caption = "0",
-        .visible = false,
-        .tabStop = false};
+    ControlProperties properties = control("Button(0)", ControlKind::CommandButton,
+        {.left = 6600, .top = ButtonTops[1], .width = 735, .height = 615}, "0");
+    properties.visible = false;
+    properties.tabStop = false;
+    return properties;
 }
 
 ControlProperties go()
 {
-    return {.name = "Go",
-        .kind = ControlKind::CommandButton,
-        .place = {.left = ColumnLeft, .top = 5520, .width = CommandWidth, .height = 2025},
-        .caption = "Go!",
-        .font = comicSans(72, false)};
+    return command("Go", 5520, 2025, "Go!", comicSans(72, false));
 }
 
 ControlProperties color0()
 {
-    return {.name = "Color(0)",
-        .kind = ControlKind::ColourButton,
-        .place = {.left = ColumnLeft, .top = 0, .width = ColourSize, .height = ColourSize},
-        .back = Brown,
-        .accessibleName = std::string(game::Palette[0].name)};
+    ControlProperties properties = control("Color(0)", ControlKind::ColourButton,
+        {.left = ColumnLeft, .top = 0, .width = ColourSize, .height = ColourSize});
+    properties.back = Brown;
+    properties.accessibleName = std::string(game::Palette[0].name);
+    return properties;
 }
 
 ControlProperties preview()
 {
-    return {.name = "Preview",
-        .kind = ControlKind::Rectangle,
-        .place = {.left = 6840, .top = 5040, .width = 975, .height = 495},
-        .back = Brown};
+    ControlProperties properties
+        = control("Preview", ControlKind::Rectangle, {.left = 6840, .top = 5040, .width = 975, .height = 495});
+    properties.back = Brown;
+    return properties;
 }
 
 ControlProperties label1()
 {
-    return {.name = "Label1",
-        .kind = ControlKind::Label,
-        .place = {.left = 5040, .top = 5040, .width = 1815, .height = 495},
-        .caption = "Color:",
-        .font = Font{.face = "Lucida Handwriting", .points = 21.75, .bold = true}};
+    ControlProperties properties
+        = control("Label1", ControlKind::Label, {.left = 5040, .top = 5040, .width = 1815, .height = 495}, "Color:");
+    properties.font = Font{.face = "Lucida Handwriting", .points = 21.75, .bold = true};
+    return properties;
 }
 
 ControlProperties clue0()
 {
-    return {.name = "Clue(0)",
-        .kind = ControlKind::Circle,
-        .place = {.left = 480, .top = 0, .width = CluePitch, .height = CluePitch},
-        .visible = false};
+    return circle("Clue(0)", {.left = 480, .top = 0, .width = CluePitch, .height = CluePitch});
 }
 
 ControlProperties guess0()
 {
-    return {.name = "Guess(0)",
-        .kind = ControlKind::Circle,
-        .place = {.left = 0, .top = 0, .width = PegPitch, .height = PegPitch},
-        .visible = false};
+    return circle("Guess(0)", {.left = 0, .top = 0, .width = PegPitch, .height = PegPitch});
 }
 
 }  // namespace ui::design

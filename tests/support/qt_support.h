@@ -6,13 +6,37 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
 
 #include "game/palette.h"
 
-// Failures print colours as #rrggbb rather than as raw bytes.
+// Failures print colours as #rrggbb and texts as text rather than as raw bytes.
 inline void PrintTo(const QColor& colour, std::ostream* out)
 {
     *out << colour.name().toStdString();
+}
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(QPoint point, std::ostream* out)
+{
+    *out << point.x() << ',' << point.y();
+}
+
+inline void PrintTo(QSize size, std::ostream* out)
+{
+    *out << size.width() << 'x' << size.height();
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << rect.width() << 'x' << rect.height() << " at " << rect.x() << ',' << rect.y();
 }
 
 namespace ui::testing {

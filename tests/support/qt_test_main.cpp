@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/qt/application.h"
+
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_CONFIG);
     QApplication app(argc, argv);
+    ui::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 
 // Boards written in the palette's code letters: "RROYGTBI", '.' for an empty peg.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,14 +32,24 @@ inline void setSecret(Board& board, std::string_view pegs)
         board.guess(AnswerBase + p).colour = peg(pegs[static_cast<std::size_t>(p - 1)]);
 }
 
-// A row's clue pegs as 'B' (black), 'W' (white) and '.' (unlit).
+// A peg's code letter, '.' when empty.
+inline char pegLetter(Colour colour)
+{
+    const std::optional<int> index = paletteIndexOf(colour);
+    return index ? codeLetter(*index) : '.';
+}
+
+// A clue peg as 'B' (black), 'W' (white) or '.' (unlit).
+inline char clueLetter(Colour colour)
+{
+    return colour == ClueBlack ? 'B' : colour == ClueWhite ? 'W' : colour == Empty ? '.' : '?';
+}
+
 inline std::string clues(const Board& board, int row)
 {
     std::string out;
-    for (int k = 1; k <= PegsPerRow; ++k) {
-        const Colour c = board.clue(slotOf(row, k));
-        out += c == ClueBlack ? 'B' : c == ClueWhite ? 'W' : c == Empty ? '.' : '?';
-    }
+    for (int k = 1; k <= PegsPerRow; ++k)
+        out += clueLetter(board.clue(slotOf(row, k)));
     return out;
 }
 

@@ -30,19 +30,15 @@ struct Form1Test : ::testing::Test {
     std::string rowOnScreen(int row) const
     {
         std::string out;
-        for (int p = 1; p <= 8; ++p) {
-            const auto index = game::paletteIndexOf(toolkit.colourOf(guess(game::slotOf(row, p))));
-            out += index ? game::codeLetter(*index) : '.';
-        }
+        for (int p = 1; p <= 8; ++p)
+            out += game::testing::pegLetter(toolkit.colourOf(guess(game::slotOf(row, p))));
         return out;
     }
     std::string cluesOnScreen(int row) const
     {
         std::string out;
-        for (int k = 1; k <= 8; ++k) {
-            const game::Colour c = toolkit.colourOf(clue(game::slotOf(row, k)));
-            out += c == game::ClueBlack ? 'B' : c == game::ClueWhite ? 'W' : c == game::Empty ? '.' : '?';
-        }
+        for (int k = 1; k <= 8; ++k)
+            out += game::testing::clueLetter(toolkit.colourOf(clue(game::slotOf(row, k))));
         return out;
     }
     void play(std::string_view pegs)

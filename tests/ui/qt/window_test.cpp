@@ -22,8 +22,8 @@
 #include "tests/support/qt_support.h"
 #include "tests/support/rows.h"
 #include "ui/form1.h"
-#include "ui/qt_controls.h"
-#include "ui/qt_toolkit.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/toolkit.h"
 
 namespace ui {
 namespace {
@@ -216,6 +216,24 @@ TEST_F(QtWindowTest, ClicksChooseColoursPaintPegsAndScoreRows)
     QTest::mouseMove(red, off);
     QTest::mouseRelease(red, Qt::LeftButton, {}, off);
     EXPECT_EQ(shownAt("Preview"), QColor(0, 0, 0));
+}
+
+TEST_F(QtWindowTest, OnASmallScreenTheWindowTextIncludedShrinksAlikeAndStaysCentred)
+{
+    // The netbook's screen, 1024x600, stands right of the desktop's.
+    window()->move(1300, 10);
+    ASSERT_EQ(window()->windowHandle()->screen()->geometry(), QRect(1280, 0, 1024, 600));
+    click("Reset");
+    // The offscreen platform's frame is 2 pixels wide, so the client area has
+    // 596 of 629 pixels: every length, fonts included, at 0.948 of its natural size.
+    EXPECT_EQ(window()->size(), QSize(496, 596));
+    EXPECT_EQ(window()->pos(), QPoint(1280 + (1024 - 500) / 2 + 2, 2));
+    EXPECT_EQ(QFontInfo(control("Go")->font()).pixelSize(), 91);
+    EXPECT_EQ(QFontInfo(control("GiveUp")->font()).pixelSize(), 35);
+    EXPECT_EQ(placeOf("GiveUp"), QRect(QPoint(315, 538), QPoint(496, 599)));
+    EXPECT_EQ(placeOf("Guess(152)"), QRect(QPoint(219, 563), QPoint(249, 593)));
+    click("Reset");
+    EXPECT_EQ(window()->size(), QSize(496, 596));
 }
 
 // As a window manager would on showing it.

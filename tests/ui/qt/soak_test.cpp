@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -21,9 +20,10 @@
 
 #include "tests/support/oracle.h"
 #include "tests/support/qt_support.h"
+#include "tests/support/resident_memory.h"
 #include "ui/form1.h"
-#include "ui/qt_controls.h"
-#include "ui/qt_toolkit.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/toolkit.h"
 
 namespace ui {
 namespace {
@@ -239,12 +239,7 @@ TEST(Soak, RandomClicksKeepEveryInvariant)
 long residentKib()
 {
     malloc_trim(0);
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
+    return testing_support::residentKib();
 }
 
 TEST(Soak, RestartsKeepResidentMemoryFlatPacedOrInABurst)

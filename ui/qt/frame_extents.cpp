@@ -1,4 +1,4 @@
-#include "ui/qt_screen.h"
+#include "ui/qt/frame_extents.h"
 
 #include <algorithm>
 #include <chrono>
@@ -90,23 +90,6 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return std::nullopt;
-}
-
-double fitScale(QSize natural, QMargins frame, QRect area)
-{
-    const double across = static_cast<double>(area.width() - frame.left() - frame.right()) / natural.width();
-    const double down = static_cast<double>(area.height() - frame.top() - frame.bottom()) / natural.height();
-    // Below a quarter the board is past reading; the window then runs off the screen.
-    return std::clamp(std::min(across, down), 0.25, 1.0);
-}
-
-QPoint centredClientPosition(QSize client, QMargins frame, QRect area)
-{
-    const int outerWidth = client.width() + frame.left() + frame.right();
-    const int outerHeight = client.height() + frame.top() + frame.bottom();
-    const int left = area.x() + std::max(0, (area.width() - outerWidth) / 2);
-    const int top = area.y() + std::max(0, (area.height() - outerHeight) / 2);
-    return {left + frame.left(), top + frame.top()};
 }
 
 }  // namespace ui

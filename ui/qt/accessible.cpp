@@ -1,10 +1,8 @@
-#include "ui/qt_accessible.h"
+#include "ui/qt/accessible.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QWidget>
-
-#include "ui/qt_controls.h"
 
 namespace ui {
 namespace {
@@ -69,49 +67,36 @@ private:
     AccessibleNode* node() const { return static_cast<AccessibleNode*>(object()); }
 };
 
-// The game's window: a frame, whose children are the board first, then the
-// controls a player can see in the order the keyboard reaches them, then the
-// swatch and the secret. A plain top-level widget would be a filler, and would
-// show hidden controls too.
-class FormInterface final : public QAccessibleWidget {
+class FrameInterface final : public QAccessibleWidget {
 public:
-    explicit FormInterface(FormWindow* form) : QAccessibleWidget(form, QAccessible::Window) {}
+    FrameInterface(QWidget* widget, const AccessibleFrame& frame)
+        : QAccessibleWidget(widget, QAccessible::Window),
+          m_frame(frame)
+    {
+    }
 
-    int childCount() const override { return static_cast<int>(children().size()); }
+    int childCount() const override { return static_cast<int>(m_frame.accessibleChildren().size()); }
     QAccessibleInterface* child(int index) const override
     {
-        return QAccessible::queryAccessibleInterface(children().value(index));
+        return QAccessible::queryAccessibleInterface(m_frame.accessibleChildren().value(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child ? static_cast<int>(children().indexOf(child->object())) : -1;
+        return child ? static_cast<int>(m_frame.accessibleChildren().indexOf(child->object())) : -1;
     }
 
 private:
-    QObjectList children() const
-    {
-        const auto* form = static_cast<const FormWindow*>(widget());
-        QObjectList list;
-        if (AccessibleNode* board = form->board())
-            list.append(board);
-        for (QWidget* next = form->nextInFocusChain(); next && next != form; next = next->nextInFocusChain()) {
-            if (next->parentWidget() == form && !next->isWindow() && !next->isHidden())
-                list.append(next);
-        }
-        for (QObject* node : nodesOf(form)) {
-            if (node != form->board())
-                list.append(node);
-        }
-        return list;
-    }
+    const AccessibleFrame& m_frame;
 };
 
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     if (auto* node = dynamic_cast<AccessibleNode*>(object))
         return new NodeInterface(node);
-    if (auto* form = dynamic_cast<FormWindow*>(object))
-        return new FormInterface(form);
+    if (auto* widget = qobject_cast<QWidget*>(object)) {
+        if (const auto* frame = dynamic_cast<const AccessibleFrame*>(widget))
+            return new FrameInterface(widget, *frame);
+    }
     return nullptr;
 }
 

@@ -9,7 +9,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "ui/qt_controls.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/scale.h"
 #include "ui/toolkit.h"
 
 namespace ui {
@@ -48,22 +49,18 @@ public:
     [[nodiscard]] FormWindow* window() const { return m_window.data(); }
 
 private:
-    // Pixels per twip of the current load, 1/15 at the natural size.
-    [[nodiscard]] double pixelsPerTwip() const { return m_scale / 15.0; }
     struct Control {
         QWidget* widget;  // null for a shape, which the window paints itself
         int shape;        // the window's index of the shape, or -1
         game::Colour back;
     };
     [[nodiscard]] const Control& control(ControlId id) const;
-    [[nodiscard]] int pixels(int twips) const;
-    [[nodiscard]] QRect pixels(const Twips& place) const;
     [[nodiscard]] QFont font(const Font& font) const;
 
     std::function<void(int)> m_endProgram;
     QPointer<FormWindow> m_window;
     std::vector<Control> m_controls;
-    double m_scale = 1.0;
+    Scale m_scale;
     QWidget* m_firstFocus = nullptr;
     QPointer<QObject> m_clicked;  // the button whose click is being handled
     // What the window manager's frame and the screen were at the last load.

@@ -1,28 +1,19 @@
-#include "ui/qt_toolkit.h"
+#include "ui/qt/toolkit.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
-#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
-#include <QResource>
-#include <QStandardPaths>
 #include <QWindow>
 
-#include "ui/qt_accessible.h"
-#include "ui/qt_controls.h"
-#include "ui/qt_screen.h"
+#include "ui/qt/buttons.h"
+#include "ui/qt/frame_extents.h"
+#include "ui/qt/yes_no_box.h"
 
 namespace ui {
 namespace {
-
-constexpr double TwipsPerPixel = 15.0;
-constexpr double TwipsPerPoint = 20.0;
 
 QString text(std::string_view s)
 {
@@ -32,33 +23,6 @@ QString text(std::string_view s)
 QColor qcolor(game::Colour colour)
 {
     return QColor(colour.red(), colour.green(), colour.blue());
-}
-
-// The icon installed where icon themes keep it, else the one built in. Title
-// bars and task switchers take these sizes; larger views find the installed
-// icon through the desktop entry. Both ways avoid what costs more than
-// bringing up the window itself: the icon loader reads the theme's whole index
-// at every start, and decoding a PNG first loads every image plugin's details.
-QIcon gameIcon()
-{
-    const QString name = QStringLiteral("org.huecracker.Huecracker");
-    QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        const QString installed = QStandardPaths::locate(
-            QStandardPaths::GenericDataLocation, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name));
-        if (!installed.isEmpty()) {
-            icon.addFile(installed, QSize(size, size));
-            continue;
-        }
-        // Raw RGBA, made from the same artwork as the installed PNGs.
-        const QByteArray pixels
-            = QResource(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size)).uncompressedData();
-        if (pixels.size() == qsizetype{size} * size * 4) {
-            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, QImage::Format_RGBA8888);
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
-    }
-    return icon;
 }
 
 }  // namespace
@@ -73,16 +37,6 @@ QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::mo
 {
     if (!m_endProgram)
         m_endProgram = [](int status) { QCoreApplication::exit(status); };
-    // What holds for the whole program is set up once, however many toolkits it makes.
-    static const bool setUp = [] {
-        // Where the window's faces are missing, these stand in with the same size and weight.
-        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-        QFont::insertSubstitution(QStringLiteral("Lucida Handwriting"), QStringLiteral("Dancing Script"));
-        installAccessibility();
-        QApplication::setWindowIcon(gameIcon());
-        return true;
-    }();
-    Q_UNUSED(setUp);
 }
 
 QtToolkit::~QtToolkit()
@@ -102,15 +56,13 @@ void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightT
     // What the last load learnt of the frame holds for this one; the first
     // load asks the window manager before the window shows, as a window of
     // fixed size, which some managers frame more thinly.
-    const QSize natural(static_cast<int>(widthTwips / TwipsPerPixel), static_cast<int>(heightTwips / TwipsPerPixel));
+    const QSize natural = Scale().clientSize(widthTwips, heightTwips);
     form->setFixedSize(natural);
     if (!m_frame)
         m_frame = requestFrameExtents(*form);
     const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
-    m_scale = screen ? fitScale(natural, m_frame.value_or(QMargins()), screen->availableGeometry()) : 1.0;
-    // Rounded down, so that a scaled window never outgrows the room it was fitted to.
-    form->setFixedSize(
-        static_cast<int>(widthTwips * pixelsPerTwip() + 1e-9), static_cast<int>(heightTwips * pixelsPerTwip() + 1e-9));
+    m_scale = Scale(screen ? fitScale(natural, m_frame.value_or(QMargins()), screen->availableGeometry()) : 1.0);
+    form->setFixedSize(m_scale.clientSize(widthTwips, heightTwips));
 }
 
 void QtToolkit::unloadWindow()
@@ -147,7 +99,7 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
 {
     if (!m_window)
         throw std::logic_error("control created with no window loaded");
-    const QRect place = pixels(properties.place);
+    const QRect place = m_scale.pixels(properties.place);
 
     QWidget* widget = nullptr;
     QAbstractButton* button = nullptr;
@@ -208,17 +160,13 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
 
 void QtToolkit::setTabOrder(std::span<const ControlId> order)
 {
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> widgets;
     for (const ControlId id : order) {
-        QWidget* widget = control(id).widget;
-        if (!widget)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        else
-            m_firstFocus = widget;
-        previous = widget;
+        if (QWidget* widget = control(id).widget)
+            widgets.push_back(widget);
     }
+    m_window->setKeyboardOrder(widgets);
+    m_firstFocus = widgets.empty() ? nullptr : widgets.front();
 }
 
 void QtToolkit::setBackColour(ControlId id, game::Colour colour)
@@ -290,26 +238,10 @@ const QtToolkit::Control& QtToolkit::control(ControlId id) const
     return m_controls.at(static_cast<std::size_t>(id));
 }
 
-int QtToolkit::pixels(int twips) const
-{
-    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
-}
-
-// From rounded edges rather than a rounded size, so that controls which touch
-// or overlap by a few twips still do at every scale.
-QRect QtToolkit::pixels(const Twips& place) const
-{
-    const int left = pixels(place.left);
-    const int top = pixels(place.top);
-    return {left, top, pixels(place.left + place.width) - left, pixels(place.top + place.height) - top};
-}
-
-// Sizes in pixels rather than points keep text in proportion to the twips
-// whatever DPI the screen reports.
 QFont QtToolkit::font(const Font& font) const
 {
     QFont result(text(font.face));
-    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * TwipsPerPoint * pixelsPerTwip()))));
+    result.setPixelSize(m_scale.fontPixels(font.points));
     result.setBold(font.bold);
     // Captions are plain ASCII that every face has; without merging, Qt skips
     // asking fontconfig for fallback faces.

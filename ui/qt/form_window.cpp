@@ -1,17 +1,13 @@
-#include "ui/qt_controls.h"
+#include "ui/qt/form_window.h"
 
 #include <map>
 #include <tuple>
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <qdrawutil.h>
 
 namespace ui {
-
 namespace {
 
 // Hundreds of pegs share a handful of looks, and an antialiased circle costs
@@ -36,35 +32,7 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
     return pixmap;
 }
 
-void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
-{
-    painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
-    painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
-    painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
-    painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
-}
-
 }  // namespace
-
-// Against any colour one of the ring's two tones stands out by at least 4.5:1.
-void paintFocusRing(QPainter& painter, const QWidget& button)
-{
-    if (!button.hasFocus() || !button.window()->testAttribute(Qt::WA_KeyboardFocusChange))
-        return;
-    constexpr int Inset = 3;
-    constexpr int Width = 2;
-    const QRect outer = button.rect().adjusted(Inset, Inset, -Inset, -Inset);
-    fillFrame(painter, outer, Width, Qt::black);
-    fillFrame(painter, outer.adjusted(Width, Width, -Width, -Width), Width, Qt::white);
-}
-
-void noteKeyboardUse(QWidget& button)
-{
-    if (!button.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        button.window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        button.update();
-    }
-}
 
 FormWindow::FormWindow(QColor background)
     : QWidget(nullptr,
@@ -132,6 +100,37 @@ void FormWindow::describeSecret(const QString& name)
     m_secret->setName(name);
 }
 
+void FormWindow::setKeyboardOrder(const std::vector<QWidget*>& order)
+{
+    m_keyboardOrder.assign(order.begin(), order.end());
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// Qt's own focus chain is a ring in which the window sits at no fixed place,
+// so the order is the one the keyboard was given.
+QObjectList FormWindow::accessibleChildren() const
+{
+    QObjectList list;
+    if (m_board)
+        list.append(m_board);
+    for (const QPointer<QWidget>& widget : m_keyboardOrder) {
+        if (widget && !widget->isHidden())
+            list.append(widget);
+    }
+    for (QObject* child : children()) {
+        if (child != m_board && dynamic_cast<AccessibleNode*>(child))
+            list.append(child);
+    }
+    return list;
+}
+
 void FormWindow::releaseControls(const QObject* busy)
 {
     const QObjectList children = this->children();
@@ -141,6 +140,7 @@ void FormWindow::releaseControls(const QObject* busy)
     }
     m_shapes.clear();
     m_shapes.shrink_to_fit();
+    m_keyboardOrder.clear();
     m_board = nullptr;
     m_rows = {};
     m_secret = nullptr;
@@ -168,59 +168,6 @@ void FormWindow::paintEvent(QPaintEvent* event)
         else
             painter.drawPixmap(item.rect.topLeft(), pegPixmap(item.rect.size(), item.colour, ratio));
     }
-}
-
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : KeyboardButton(caption, parent)
-{
-}
-
-void CommandButton::paintEvent(QPaintEvent* event)
-{
-    QPushButton::paintEvent(event);
-    QPainter painter(this);
-    paintFocusRing(painter, *this);
-}
-
-ColourButton::ColourButton(QColor colour, QWidget* parent) : KeyboardButton(parent), m_colour(colour)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ColourButton::setColour(QColor colour)
-{
-    if (colour == m_colour)
-        return;
-    m_colour = colour;
-    update();
-}
-
-void ColourButton::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    const QBrush fill(m_colour);
-    qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
-    paintFocusRing(painter, *this);
-}
-
-YesNoBox::YesNoBox(const QString& title, const QString& text, QWidget* parent)
-    : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent)
-{
-    setTextFormat(Qt::PlainText);
-    setDefaultButton(QMessageBox::Yes);
-}
-
-void YesNoBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QMessageBox::keyPressEvent(event);
-}
-
-void YesNoBox::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 }  // namespace ui

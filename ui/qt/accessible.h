@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QObject>
+#include <QObjectList>
 #include <QRect>
 #include <QString>
 
@@ -32,8 +33,18 @@ private:
     QRect m_place;
 };
 
-// Gives the game's window the role of a frame, shows only the controls a
-// player can see, and gives the nodes their interfaces. Once per program.
+// A top-level widget that screen readers read as a frame whose children are
+// the nodes and widgets it lists, in that order. A plain top-level widget would
+// be a filler, and would show hidden controls too.
+class AccessibleFrame {
+public:
+    [[nodiscard]] virtual QObjectList accessibleChildren() const = 0;
+
+protected:
+    ~AccessibleFrame() = default;
+};
+
+// Gives frames and nodes their interfaces. Once per program.
 void installAccessibility();
 
 }  // namespace ui

@@ -1,0 +1,78 @@
+// The fit of the window to its screen and the conversion of twips to pixels,
+// worked out by hand. The window's natural client area is 524 x 629 pixels.
+#include "ui/qt/scale.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/qt_support.h"
+
+namespace ui {
+namespace {
+
+const QSize Natural(524, 629);
+
+TEST(FitScale, IsOneWhereTheWindowFitsAndShrinksAlikeWhereNot)
+{
+    struct Case {
+        const char* what;
+        QMargins frame;
+        QRect area;
+        double scale;
+    };
+    const Case cases[] = {
+        {"a desktop screen", {}, {0, 0, 1280, 1024}, 1.0},
+        {"exactly the natural size", {}, {0, 0, 524, 629}, 1.0},
+        {"portrait, tall enough", {}, {0, 0, 600, 1024}, 1.0},
+        {"a netbook: the height decides", {}, {0, 0, 1024, 600}, 600.0 / 629},
+        {"a frame counts", {1, 20, 1, 1}, {0, 0, 1024, 600}, 579.0 / 629},
+        {"a panel's area", {}, {0, 32, 1024, 568}, 568.0 / 629},
+        {"narrow: the width decides", {2, 2, 2, 2}, {0, 0, 266, 1024}, 262.0 / 524},
+        {"never below a quarter", {}, {0, 0, 100, 100}, 0.25},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(fitScale(Natural, c.frame, c.area), c.scale) << c.what;
+}
+
+TEST(CentredClientPosition, CentresTheFrameAndKeepsAnOversizedWindowOnTheScreen)
+{
+    EXPECT_EQ(centredClientPosition(Natural, {}, {0, 0, 1024, 768}), QPoint(250, 69));
+    // Frame included: left 1, top 20, right 1, bottom 1, around 482x579 on 1024x600.
+    EXPECT_EQ(centredClientPosition({482, 579}, {1, 20, 1, 1}, {0, 0, 1024, 600}), QPoint(270 + 1, 0 + 20));
+    // A panel moves the area, and the window with it.
+    EXPECT_EQ(centredClientPosition(Natural, {}, {0, 40, 1024, 728}), QPoint(250, 40 + 49));
+    EXPECT_EQ(centredClientPosition(Natural, {4, 30, 4, 4}, {100, 0, 400, 500}), QPoint(104, 30));
+}
+
+TEST(Scale, RoundsEdgesSoThatTouchingControlsStillTouch)
+{
+    const Scale natural;
+    EXPECT_EQ(natural.pixels(Twips{495, 990, 495, 495}), QRect(33, 66, 33, 33));
+    EXPECT_EQ(natural.pixels(Twips{6430, 3840, 735, 615}), QRect(429, 256, 49, 41));
+
+    // At 0.7 a peg is 23.1 pixels: rounding each size would leave gaps or overlaps
+    // between neighbours that touch; rounding edges keeps each right edge on the
+    // next left edge.
+    const Scale small(0.7);
+    for (int column = 0; column < 7; ++column) {
+        const QRect peg = small.pixels(Twips{495 * column, 0, 495, 495});
+        const QRect next = small.pixels(Twips{495 * (column + 1), 0, 495, 495});
+        EXPECT_EQ(peg.x() + peg.width(), next.x()) << column;
+    }
+    // Edges at 0, 23.1, 46.2, 69.3, 92.4, 115.5, 138.6: one peg in six is a pixel wider.
+    EXPECT_EQ(small.pixels(Twips{0, 0, 495, 495}), QRect(0, 0, 23, 23));
+    EXPECT_EQ(small.pixels(Twips{2475, 0, 495, 495}), QRect(115, 0, 24, 23));
+}
+
+TEST(Scale, SizesTheWindowDownAndTheFontsWithIt)
+{
+    EXPECT_EQ(Scale().clientSize(7860, 9435), QSize(524, 629));
+    EXPECT_EQ(Scale(600.0 / 629).clientSize(7860, 9435), QSize(499, 600));
+    // 72 points are 1440 twips, 96 pixels at the natural size.
+    EXPECT_EQ(Scale().fontPixels(72), 96);
+    EXPECT_EQ(Scale().fontPixels(27.75), 37);
+    EXPECT_EQ(Scale(0.5).fontPixels(72), 48);
+    EXPECT_EQ(Scale(0.25).fontPixels(0.1), 1);
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,71 @@
+#include "ui/qt/buttons.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace ui {
+namespace {
+
+void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
+{
+    painter.fillRect(outer.left(), outer.top(), outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, colour);
+    painter.fillRect(outer.left(), outer.top(), width, outer.height(), colour);
+    painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
+}
+
+// Against any colour one of the ring's two tones stands out by at least 4.5:1.
+void paintFocusRing(QPainter& painter, const QWidget& button)
+{
+    if (!button.hasFocus() || !button.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    constexpr int Inset = 3;
+    constexpr int Width = 2;
+    const QRect outer = button.rect().adjusted(Inset, Inset, -Inset, -Inset);
+    fillFrame(painter, outer, Width, Qt::black);
+    fillFrame(painter, outer.adjusted(Width, Width, -Width, -Width), Width, Qt::white);
+}
+
+}  // namespace
+
+void noteKeyboardUse(QWidget& button)
+{
+    if (!button.window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        button.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        button.update();
+    }
+}
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : KeyboardButton(caption, parent)
+{
+}
+
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    paintFocusRing(painter, *this);
+}
+
+ColourButton::ColourButton(QColor colour, QWidget* parent) : KeyboardButton(parent), m_colour(colour)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColourButton::setColour(QColor colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QBrush fill(m_colour);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
+    paintFocusRing(painter, *this);
+}
+
+}  // namespace ui

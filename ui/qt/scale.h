@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "ui/toolkit.h"
+
+namespace ui {
+
+// Twips are 1/1440 inch: 15 to a device-independent pixel at the natural size.
+inline constexpr double TwipsPerPixel = 15.0;
+
+// The largest scale, up to the natural 1, at which a client area of `natural`
+// pixels inside `frame` fits in `area`.
+[[nodiscard]] double fitScale(QSize natural, QMargins frame, QRect area);
+
+// Where the client area goes so that the window, frame included, stands in the
+// middle of `area`; where it cannot fit, its top left corner stays inside.
+[[nodiscard]] QPoint centredClientPosition(QSize client, QMargins frame, QRect area);
+
+// One load's conversion from the window's twips to pixels.
+class Scale {
+public:
+    explicit Scale(double scale = 1.0) : m_pixelsPerTwip(scale / TwipsPerPixel) {}
+
+    [[nodiscard]] int pixels(int twips) const;
+    // From rounded edges rather than a rounded size, so that controls which
+    // touch or overlap by a few twips still do at every scale.
+    [[nodiscard]] QRect pixels(const Twips& place) const;
+    // Rounded down, so that a scaled window never outgrows the room it was fitted to.
+    [[nodiscard]] QSize clientSize(int widthTwips, int heightTwips) const;
+    // A font's size in pixels rather than points keeps text in proportion to
+    // the twips whatever DPI the screen reports.
+    [[nodiscard]] int fontPixels(double points) const;
+
+private:
+    double m_pixelsPerTwip;
+};
+
+}  // namespace ui
