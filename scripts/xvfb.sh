@@ -1,13 +1,21 @@
 # shellcheck shell=bash
 # Sourced by scripts that need an X display of their own. Makes a scratch folder
 # $work, starts Xvfb (a screen of XVFB_SCREEN, 1024x768x24 if unset) and exports
-# its DISPLAY; on exit it stops Xvfb and every
-# process added to background_pids, and removes $work.
+# its DISPLAY; on exit it ends every process in background_pids, Xvfb last, waits
+# for each, and removes $work.
 work=$(mktemp -d)
 background_pids=()
+
+# stop PID: asks it to end, insists after 5 s, and reaps it.
+stop() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 stop_background() {
-    local pid
-    for pid in "${background_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    local i
+    for ((i = ${#background_pids[@]} - 1; i >= 0; i--)); do stop "${background_pids[i]}"; done
     rm -rf "$work"
 }
 trap stop_background EXIT

@@ -6,11 +6,10 @@ set -euo pipefail
 
 build=${1:?usage: package_test.sh BUILD-DIR X-CLOSE}
 x_close=${2:?usage: package_test.sh BUILD-DIR X-CLOSE}
-# shellcheck source=../../scripts/xvfb.sh
-source "$(dirname "$0")/../../scripts/xvfb.sh"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=../support/e2e.sh
+source "$(dirname "$0")/../support/e2e.sh"
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack"; }
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || fail "cpack"
 deb=$(ls "$work"/out/huecracker_*_amd64.deb)
 
 id=org.huecracker.Huecracker
@@ -57,9 +56,6 @@ game_pid=$!
 background_pids+=("$game_pid")
 window=$(find_window Huecracker) || fail "the installed game never showed its window"
 "$x_close" "$window"
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$game_pid" 2>/dev/null && fail "closing the window did not end the game"
-status=0
-wait "$game_pid" || status=$?
-[[ $status == 0 ]] || fail "the installed game ended with status $status"
+wait_exit "$game_pid" || fail "closing the window did not end the game"
+[[ $exit_status == 0 ]] || fail "the installed game ended with status $exit_status"
 echo "package: $(basename "$deb"), ${#expected[@]} files, validators clean, window shown and closed"

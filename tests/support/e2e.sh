@@ -1,0 +1,64 @@
+# shellcheck shell=bash
+# Sourced by the end-to-end tests: a display of their own (scripts/xvfb.sh),
+# failure with the logs of what ran, bounded waits, and the screen's pixels.
+# A test writes the logs it wants shown on failure as $work/NAME.log.
+# shellcheck source=../../scripts/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+
+# The twelve peg colours in palette order, and the empty slot, as the screen shows them.
+PALETTE=(804000 FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF 000080 FF00FF 800080 FFFFFF 000000)
+EMPTY=C0C0C0
+
+fail() {
+    local log
+    echo "FAIL: $*" >&2
+    for log in "$work"/*.log; do
+        [[ -s $log ]] && sed "s/^/$(basename "$log" .log): /" "$log" >&2
+    done
+    exit 1
+}
+
+# wait_exit PID [SECONDS]: once PID has ended (within SECONDS, 10 if unset),
+# sets exit_status to its status; fails if it is still running then. Not in a
+# subshell: only the shell that started PID can reap it.
+wait_exit() {
+    for _ in $(seq $((${2:-10} * 20))); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+    kill -0 "$1" 2>/dev/null && return 1
+    exit_status=0
+    wait "$1" || exit_status=$?
+}
+
+# window_gone NAME: waits up to 5 s until no visible window is titled NAME.
+window_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# pixel X Y: the colour on the screen at X,Y now, as RRGGBB.
+pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p' | head -n 1
+}
+
+# wait_pixel X Y COLOUR...: waits up to 5 s until the screen shows one of the
+# colours at X,Y, and prints it; fails, printing what it shows, if none comes.
+wait_pixel() {
+    local x=$1 y=$2 got
+    shift 2
+    for _ in $(seq 50); do
+        got=$(pixel "$x" "$y")
+        [[ " $* " == *" $got "* ]] && { echo "$got"; return 0; }
+        sleep 0.1
+    done
+    echo "$got"
+    return 1
+}
+
+# key_to WINDOW KEY: gives WINDOW the keyboard focus, as a window manager
+# would on a click, then presses KEY.
+key_to() {
+    timeout 5 xdotool windowfocus --sync "$1" || return 1
+    xdotool key "$2"
+}
