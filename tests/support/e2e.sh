@@ -1,4 +1,6 @@
 # shellcheck shell=bash
+# PALETTE, EMPTY and exit_status are read by the scripts that source this file.
+# shellcheck disable=SC2034
 # Sourced by the end-to-end tests: a display of their own (scripts/xvfb.sh),
 # failure with the logs of what ran, bounded waits, and the screen's pixels.
 # A test writes the logs it wants shown on failure as $work/NAME.log.
