@@ -4,7 +4,8 @@
 # that Qt draws included, fits the output at the first load and keeps its size
 # after a restart; a click on the title bar's maximise button, and another to
 # restore, leave the game running at its size; the Lost dialog is the board's
-# child. Sizes are read from the game's own protocol log (WAYLAND_DEBUG).
+# child; the game says nothing on standard error. Sizes are read from the
+# game's own protocol log (WAYLAND_DEBUG).
 set -euo pipefail
 
 game=${1:?usage: wayland_test.sh path/to/huecracker}
@@ -129,3 +130,5 @@ lost=$(grep -oE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.log" | ta
 grep -qE "$lost\.set_parent\(xdg_toplevel@[0-9]+\)" "$work/game.log" || fail "the Lost dialog has no parent"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the Lost dialog is the board's child"
+# Nothing but the protocol log on standard error.
+! grep -qv '^\[' "$work/game.log" || fail "the game wrote to standard error"
