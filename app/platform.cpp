@@ -32,7 +32,8 @@ void choosePlatform()
     // Without an X server to fall back to, Qt's messages say what is missing.
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
-    const bool compositor = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
+    const bool compositor
+        = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
     const bool waylandSession = compositor || qEnvironmentVariable("XDG_SESSION_TYPE") == QStringLiteral("wayland");
     if (waylandSession && (!compositor || !waylandPluginInstalled()))
         qputenv("QT_QPA_PLATFORM", "xcb");
