@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/platform.h"
 #include "app/startup_messages.h"
 #include "game/random.h"
 #include "ui/form1.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // The program takes no options and ignores its arguments, so Qt gets none of them
     // either: only the program's name, from which it names the application and window class.
     int qtArgc = argc > 0 ? 1 : 0;
+    app::choosePlatform();
     app::holdStartupMessages();
     QApplication application(qtArgc, argv);
     app::releaseStartupMessages();

@@ -24,6 +24,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # stand-in fonts are loaded at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dancingscript")
+# qt6-wayland is neither recommended nor suggested: without it Qt runs the game
+# through XWayland, where it opens centred under the desktop's own title bar;
+# with it the compositor places the window and, on GNOME and weston, Qt draws a
+# title bar of its own with a maximise button the window has no use for. The
+# game plays the same either way and starts without a word on both.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -13,6 +13,8 @@ build_packages=(
 )
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick openbox
+    # The game on Qt's own Wayland platform, under a compositor nested in Xvfb.
+    weston qt6-wayland
     # A screen reader's view: an AT-SPI client on a private session bus.
     dbus-daemon at-spi2-core python3-pyatspi
     fakeroot lintian desktop-file-utils appstream bc

@@ -54,6 +54,10 @@ QT_STYLE_OVERRIDE=nonexistent shows_window options.png -reverse -qwindowtitle Fo
     -qwindowgeometry 100x100+0+0 -style fusion
 grep -q "invalid style override" game.log || fail "Qt's start-up warning was lost: $(cat game.log)"
 shows_window plain.png
+[[ ! -s game.log ]] || fail "a plain start wrote to standard error: $(cat game.log)"
+# A Wayland session that names no compositor: Qt's own choice, Wayland, could only fail.
+XDG_SESSION_TYPE=wayland shows_window session.png
+[[ ! -s game.log ]] || fail "a Wayland session without a compositor printed: $(cat game.log)"
 # -reverse would mirror the captions: "!Go".
 differing=$(compare -metric AE options.png plain.png null: 2>&1) || fail "the options changed $differing pixels"
-echo "no display: status 1 and one line with Qt's reason; options ignored; start-up warnings kept"
+echo "no display: status 1 and one line with Qt's reason; options ignored; start-up warnings kept; quiet starts"

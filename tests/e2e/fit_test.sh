@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# The real binary on screens of several sizes, each on its own Xvfb: where the
-# natural size fits, the window has it exactly; where not, it is scaled alike in
-# both directions to fit, frame included, and the answer row that Give Up!
-# uncovers is on the screen. Always centred.
+# The real binary on a real X server, each case on an Xvfb of its own: where the
+# natural size fits, the window has it exactly; on a small screen under a window
+# manager it is scaled alike in both directions to fit, frame included, and the
+# answer row that Give Up! uncovers is on the screen. Centred, frame included,
+# at the first load and after every restart.
 set -euo pipefail
 
 game=${1:?usage: fit_test.sh path/to/huecracker}
 scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
 palette=" 804000 FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF 000080 FF00FF 800080 FFFFFF 000000 "
 
-# SCREEN WM [VARIABLE=VALUE...]: one screen; WM is openbox or none.
+# SCREEN WM RESTARTS: one screen; WM is openbox or none.
 check() (
-    local screen=$1 wm=$2
-    shift 2
+    local screen=$1 wm=$2 restarts=$3
     export XVFB_SCREEN=${screen}x24
     # shellcheck source=../../scripts/xvfb.sh
     source "$scripts/xvfb.sh"
@@ -29,30 +29,56 @@ check() (
             sleep 0.05
         done
     fi
-    env "$@" "$game" >"$work/game.log" 2>&1 &
+    "$game" >"$work/game.log" 2>&1 &
     local pid=$!
     background_pids+=("$pid")
-    local window
-    window=$(find_window Huecracker) || fail "the window never showed"
-    sleep 0.3
-
-    local info x y width height left=0 right=0 top=0 bottom=0
-    info=$(xwininfo -id "$window")
-    x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
-    y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
-    width=$(awk '/Width:/ { print $NF }' <<<"$info")
-    height=$(awk '/Height:/ { print $NF }' <<<"$info")
-    if [[ $wm != none ]]; then
-        read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
-    fi
     local screen_width=${screen%x*} screen_height=${screen#*x}
-    local outer_left=$((x - left)) outer_top=$((y - top))
-    local outer_right=$((screen_width - (x + width + right))) outer_bottom=$((screen_height - (y + height + bottom)))
-    ((outer_left >= 0 && outer_top >= 0 && outer_right >= 0 && outer_bottom >= 0)) \
-        || fail "window ${width}x$height at $x,$y with frame $left,$right,$top,$bottom is not on the screen"
-    ((outer_left - outer_right <= 1 && outer_right - outer_left <= 1)) || fail "not centred across: $outer_left | $outer_right"
-    ((outer_top - outer_bottom <= 1 && outer_bottom - outer_top <= 1)) || fail "not centred down: $outer_top | $outer_bottom"
-    if [[ ${NATURAL:-} == yes ]]; then
+    local window x y width height left=0 right=0 top=0 bottom=0 sizes=()
+
+    # Waits for a window other than the one given, then reads its place and frame.
+    measure() {
+        local old=${1:-} info
+        for _ in $(seq 200); do
+            window=$(find_window Huecracker) || fail "the window never showed"
+            [[ $window != "$old" ]] && break
+            sleep 0.05
+        done
+        [[ $window != "$old" ]] || fail "no new window after Reset!"
+        # The manager has framed it once it has said with what.
+        if [[ $wm != none ]]; then
+            for _ in $(seq 100); do
+                xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+                sleep 0.05
+            done
+        fi
+        sleep 0.3
+        info=$(xwininfo -id "$window")
+        x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+        y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+        width=$(awk '/Width:/ { print $NF }' <<<"$info")
+        height=$(awk '/Height:/ { print $NF }' <<<"$info")
+        if [[ $wm != none ]]; then
+            read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+        fi
+        local outer_left=$((x - left)) outer_top=$((y - top))
+        local outer_right=$((screen_width - (x + width + right))) outer_bottom=$((screen_height - (y + height + bottom)))
+        local where="window ${width}x$height at $x,$y with frame $left,$right,$top,$bottom"
+        ((outer_left >= 0 && outer_top >= 0 && outer_right >= 0 && outer_bottom >= 0)) || fail "$where is not on the screen"
+        ((outer_left - outer_right <= 1 && outer_right - outer_left <= 1)) || fail "$where: not centred across"
+        ((outer_top - outer_bottom <= 1 && outer_bottom - outer_top <= 1)) || fail "$where: not centred down"
+        sizes+=("${width}x$height+$x+$y")
+    }
+
+    measure
+    for _ in $(seq "$restarts"); do
+        # Reset! is at 4980,7560 and 2895 by 975 twips.
+        xdotool mousemove $((x + width * 6427 / 7860)) $((y + height * 8047 / 9435)) click 1
+        measure "$window"
+    done
+    for size in "${sizes[@]}"; do
+        [[ ${size%%+*} == "${sizes[0]%%+*}" ]] || fail "the size changed between loads: ${sizes[*]}"
+    done
+    if [[ $screen == 1280x1024 ]]; then
         [[ $width == 524 && $height == 629 ]] || fail "natural size expected, got ${width}x$height"
     else
         # 7860 by 9435 twips
@@ -78,11 +104,8 @@ check() (
     local status=0
     wait "$pid" || status=$?
     [[ $status == 0 ]] || fail "No ended the program with status $status"
-    echo "$screen $wm ${*:-}: ${width}x$height at $x,$y, frame $left,$right,$top,$bottom"
+    echo "$screen $wm: ${sizes[*]}, frame $left,$right,$top,$bottom"
 )
 
-NATURAL=yes check 1280x1024 none
-check 1024x600 none
-check 640x480 none
-check 1366x768 none QT_SCALE_FACTOR=1.25
-check 1024x600 openbox
+check 1280x1024 none 1
+check 1024x600 openbox 3

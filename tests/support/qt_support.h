@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -32,6 +33,12 @@ inline void PrintTo(QPoint point, std::ostream* out)
 inline void PrintTo(QSize size, std::ostream* out)
 {
     *out << size.width() << 'x' << size.height();
+}
+
+inline void PrintTo(QMargins frame, std::ostream* out)
+{
+    *out << "left " << frame.left() << ", top " << frame.top() << ", right " << frame.right() << ", bottom "
+         << frame.bottom();
 }
 
 inline void PrintTo(const QRect& rect, std::ostream* out)

@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -53,10 +54,32 @@ std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t 
         static_cast<int>(edge[0]), static_cast<int>(edge[2]), static_cast<int>(edge[1]), static_cast<int>(edge[3]));
 }
 
+// Qt learns its own decoration only once a window shows, and the window's size
+// depends on it. A bare window of the same flags, shown and taken down at once,
+// tells it: the compositor sees a surface that never gets a buffer, so nothing
+// appears, and screen readers see no such window.
+QMargins clientSideDecoration(const QWidget& window)
+{
+    QWindow probe;
+    probe.setFlags(window.windowFlags());
+    probe.resize(window.size());
+    probe.show();
+    const QMargins frame = probe.frameMargins();
+    probe.destroy();
+    return frame;
+}
+
 }  // namespace
+
+bool compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 std::optional<QMargins> requestFrameExtents(QWidget& window)
 {
+    if (compositorPlacesWindows())
+        return clientSideDecoration(window);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return std::nullopt;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();

@@ -8,8 +8,12 @@ class QWidget;
 
 namespace ui {
 
-// The frame that the window manager will put round the window, asked of it
-// before the window first shows; none where no window manager can tell.
+// The frame that will stand round the window, learnt before the window first
+// shows: on X11 asked of the window manager, on Wayland the title bar and
+// border that Qt draws itself; none where nobody can tell.
 [[nodiscard]] std::optional<QMargins> requestFrameExtents(QWidget& window);
+
+// On Wayland the compositor places windows, and a window's position is not its own to set.
+[[nodiscard]] bool compositorPlacesWindows();
 
 }  // namespace ui

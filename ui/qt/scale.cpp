@@ -7,6 +7,9 @@ namespace ui {
 namespace {
 
 constexpr double TwipsPerPoint = 20.0;
+// Weston's panel, and about the height of the title bars of desktops that draw their own.
+constexpr int UsualPanel = 32;
+constexpr int UsualTitleBar = 32;
 
 }  // namespace
 
@@ -25,6 +28,20 @@ QPoint centredClientPosition(QSize client, QMargins frame, QRect area)
     const int left = area.x() + std::max(0, (area.width() - outerWidth) / 2);
     const int top = area.y() + std::max(0, (area.height() - outerHeight) / 2);
     return {left + frame.left(), top + frame.top()};
+}
+
+std::optional<QMargins> learntFrame(std::optional<QMargins> known, QMargins shown)
+{
+    if (known || shown.isNull())
+        return known;
+    return shown;
+}
+
+QRect roomBesideUnknownDecorations(QMargins frame, QRect screen, QRect available)
+{
+    const int panel = available == screen ? UsualPanel : 0;
+    const int titleBar = frame.isNull() ? UsualTitleBar : 0;
+    return available.adjusted(0, panel + titleBar, 0, 0);
 }
 
 int Scale::pixels(int twips) const

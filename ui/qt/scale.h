@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -19,6 +21,18 @@ inline constexpr double TwipsPerPixel = 15.0;
 // Where the client area goes so that the window, frame included, stands in the
 // middle of `area`; where it cannot fit, its top left corner stays inside.
 [[nodiscard]] QPoint centredClientPosition(QSize client, QMargins frame, QRect area);
+
+// The frame to fit and centre the next load to. The first frame known stands,
+// so that the window keeps one size on a screen; one that the window showed is
+// learnt only where none was known, and a window restarted before its manager
+// framed it shows none and teaches nothing.
+[[nodiscard]] std::optional<QMargins> learntFrame(std::optional<QMargins> known, QMargins shown);
+
+// The room a window may count on where the platform knows of no panel and of
+// no title bar drawn by the compositor (Wayland): `available` less a usual
+// panel where it is the whole `screen`, and less a usual title bar where the
+// program draws none itself (`frame` is what it draws).
+[[nodiscard]] QRect roomBesideUnknownDecorations(QMargins frame, QRect screen, QRect available);
 
 // One load's conversion from the window's twips to pixels.
 class Scale {

@@ -10,6 +10,7 @@
 
 #include "ui/qt/buttons.h"
 #include "ui/qt/frame_extents.h"
+#include "ui/qt/maximise.h"
 #include "ui/qt/yes_no_box.h"
 
 namespace ui {
@@ -53,16 +54,28 @@ void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightT
     m_controls.clear();
     m_firstFocus = nullptr;
 
-    // What the last load learnt of the frame holds for this one; the first
-    // load asks the window manager before the window shows, as a window of
-    // fixed size, which some managers frame more thinly.
     const QSize natural = Scale().clientSize(widthTwips, heightTwips);
     form->setFixedSize(natural);
+    // The frame known from an earlier load holds for this one; the first load
+    // asks before the window shows, as a window of fixed size, which some
+    // managers frame more thinly.
     if (!m_frame)
         m_frame = requestFrameExtents(*form);
-    const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
-    m_scale = Scale(screen ? fitScale(natural, m_frame.value_or(QMargins()), screen->availableGeometry()) : 1.0);
+    const QMargins frame = m_frame.value_or(QMargins());
+    if (const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen()) {
+        QRect room = screen->availableGeometry();
+        if (compositorPlacesWindows())
+            room = roomBesideUnknownDecorations(frame, screen->geometry(), room);
+        m_scale = Scale(fitScale(natural, frame, room));
+    } else {
+        m_scale = Scale();
+    }
     form->setFixedSize(m_scale.clientSize(widthTwips, heightTwips));
+    // The native window exists before the window is placed, at every load
+    // alike: Qt takes a position given to a window that has one as the
+    // client's, and one given to a window that has none yet as the frame's.
+    form->winId();
+    keepThroughMaximise(*form);
 }
 
 void QtToolkit::unloadWindow()
@@ -72,9 +85,7 @@ void QtToolkit::unloadWindow()
     if (!m_window)
         return;
     if (const QWindow* handle = m_window->windowHandle(); handle && m_window->isVisible()) {
-        // A window restarted before its manager framed it reports no frame.
-        if (const QMargins frame = handle->frameMargins(); !frame.isNull() || !m_frame)
-            m_frame = frame;
+        m_frame = learntFrame(m_frame, handle->frameMargins());
         m_screen = handle->screen();
     }
     m_window->hide();
@@ -87,7 +98,8 @@ void QtToolkit::unloadWindow()
 
 void QtToolkit::showWindow()
 {
-    if (const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen())
+    const QScreen* screen = m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
+    if (screen && !compositorPlacesWindows())
         m_window->move(
             centredClientPosition(m_window->size(), m_frame.value_or(QMargins()), screen->availableGeometry()));
     m_window->show();
@@ -217,6 +229,7 @@ void QtToolkit::describeSecret(std::string_view name)
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
 {
     YesNoBox box(text(title), text(message), m_window);
+    keepThroughMaximise(box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }

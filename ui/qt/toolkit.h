@@ -63,7 +63,7 @@ private:
     Scale m_scale;
     QWidget* m_firstFocus = nullptr;
     QPointer<QObject> m_clicked;  // the button whose click is being handled
-    // What the window manager's frame and the screen were at the last load.
+    // The frame since it was first known, and the screen of the last load.
     std::optional<QMargins> m_frame;
     QPointer<QScreen> m_screen;
 };

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -218,6 +219,20 @@ TEST_F(QtWindowTest, OnASmallScreenTheWindowTextIncludedShrinksAlikeAndStaysCent
     EXPECT_EQ(placeOf("Guess(152)"), QRect(QPoint(219, 563), QPoint(249, 593)));
     click("Reset");
     EXPECT_EQ(window()->size(), QSize(496, 596));
+}
+
+TEST_F(QtWindowTest, OnA640x480ScreenEveryCaptionStillFitsItsControl)
+{
+    window()->move(2400, 10);
+    ASSERT_EQ(window()->windowHandle()->screen()->geometry(), QRect(2304, 0, 640, 480));
+    click("Reset");
+    ASSERT_EQ(window()->size(), QSize(396, 476));
+    for (const char* name : {"Go", "Reset", "GiveUp", "Button(4)"}) {
+        const auto* button = control<QAbstractButton>(name);
+        const QFontMetrics metrics(button->font());
+        EXPECT_LE(metrics.horizontalAdvance(button->text()), button->width()) << name;
+        EXPECT_LE(metrics.ascent() + metrics.descent(), button->height()) << name;
+    }
 }
 
 // As a window manager would on showing it.
