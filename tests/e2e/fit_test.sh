@@ -7,19 +7,15 @@
 set -euo pipefail
 
 game=${1:?usage: fit_test.sh path/to/huecracker}
-scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
-palette=" 804000 FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF 000080 FF00FF 800080 FFFFFF 000000 "
+support=$(cd "$(dirname "$0")/../support" && pwd)
 
 # SCREEN WM RESTARTS: one screen; WM is openbox or none.
 check() (
     local screen=$1 wm=$2 restarts=$3
     export XVFB_SCREEN=${screen}x24
-    # shellcheck source=../../scripts/xvfb.sh
-    source "$scripts/xvfb.sh"
-    fail() {
-        echo "FAIL on $screen with window manager $wm: $1" >&2
-        exit 1
-    }
+    # shellcheck source=../support/e2e.sh
+    source "$support/e2e.sh"
+    echo "$screen, window manager $wm:" >"$work/case.log"
     if [[ $wm == openbox ]]; then
         openbox >/dev/null 2>&1 &
         background_pids+=($!)
@@ -51,8 +47,14 @@ check() (
                 sleep 0.05
             done
         fi
-        sleep 0.3
-        info=$(xwininfo -id "$window")
+        # and placed it once two looks a tenth of a second apart agree.
+        local last=
+        for _ in $(seq 50); do
+            info=$(xwininfo -id "$window")
+            [[ $info == "$last" ]] && break
+            last=$info
+            sleep 0.1
+        done
         x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
         y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
         width=$(awk '/Width:/ { print $NF }' <<<"$info")
@@ -90,20 +92,15 @@ check() (
     xdotool mousemove $((x + width * 6427 / 7860)) $((y + height * 9007 / 9435)) click 1
     local dialog
     dialog=$(find_window Lost) || fail "Give Up! did not ask"
-    sleep 0.3
-    import -window root "$work/screen.png"
     local p peg_x peg_y colour
     for p in 1 2 3 4 5 6 7 8; do
         peg_x=$((x + width * (495 * p - 247) / 7860)) peg_y=$((y + height * 9157 / 9435))
         ((peg_y < screen_height)) || fail "answer peg $p lies below the screen"
-        colour=$(convert "$work/screen.png" -crop "1x1+$peg_x+$peg_y" -depth 8 txt:- | sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p')
-        [[ $palette == *" $colour "* ]] || fail "answer peg $p shows $colour, not a peg colour"
+        colour=$(wait_pixel "$peg_x" "$peg_y" "${PALETTE[@]}") || fail "answer peg $p shows $colour, not a peg colour"
     done
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-    xdotool key n
-    local status=0
-    wait "$pid" || status=$?
-    [[ $status == 0 ]] || fail "No ended the program with status $status"
+    key_to "$dialog" n || fail "the dialog could not take the focus"
+    wait_exit "$pid" || fail "No did not end the program"
+    [[ $exit_status == 0 ]] || fail "No ended the program with status $exit_status"
     echo "$screen $wm: ${sizes[*]}, frame $left,$right,$top,$bottom"
 )
 

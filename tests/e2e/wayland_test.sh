@@ -10,13 +10,8 @@ set -euo pipefail
 
 game=${1:?usage: wayland_test.sh path/to/huecracker}
 export XVFB_SCREEN=1280x800x24
-# shellcheck source=../../scripts/xvfb.sh
-source "$(dirname "$0")/../../scripts/xvfb.sh"
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/game.log ]] && grep -v '^\[' "$work/game.log" | sed "s/^/game: /" >&2
-    exit 1
-}
+# shellcheck source=../support/e2e.sh
+source "$(dirname "$0")/../support/e2e.sh"
 # Polls COMMAND... for up to 10 s.
 wait_for() {
     for _ in $(seq 200); do
@@ -41,7 +36,7 @@ background_pids+=($!)
 wait_for test -S "$work/wayland-test" || fail "weston did not start: $(tail -3 "$work/weston.log")"
 export WAYLAND_DISPLAY=wayland-test
 
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$game" >/dev/null 2>"$work/game.log" &
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$game" >/dev/null 2>"$work/game.out" &
 pid=$!
 background_pids+=("$pid")
 
@@ -65,7 +60,7 @@ loads() {
             g = $0; sub(/.*set_window_geometry\(/, "", g); sub(/\).*/, "", g); split(g, v, /, /); geometry[n] = v[3] " " v[4]
         }
         END { for (i = 1; i <= n; i++) if (geometry[i] != "" && client[i] != "") print geometry[i], client[i] }
-    ' "$work/game.log"
+    ' "$work/game.out"
 }
 # Where weston shows the board: x0 y0 x1 y1 and its surface id.
 view() {
@@ -107,7 +102,7 @@ fits "after Reset!"
 [[ $(loads | sed -n 2p) == $(loads | sed -n 1p) ]] || fail "the size changed: $(loads | paste -sd '|')"
 
 # Qt 6.4's title bar: the maximise button left of the close button, 40 pixels from the right.
-maximised() { grep -q "set_window_geometry(0, 0, 1024, 568)" "$work/game.log"; }
+maximised() { grep -q "set_window_geometry(0, 0, 1024, 568)" "$work/game.out"; }
 click $((x1 - 40)) $((y0 + 15))
 wait_for maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
@@ -124,11 +119,11 @@ fits "maximised and restored"
 
 # Give Up! is at 4980,8520 and 2895 by 975 twips.
 click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 9007 / 9435))
-dialog() { grep -qE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.log"; }
+dialog() { grep -qE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.out"; }
 wait_for dialog || fail "Give Up! did not ask"
-lost=$(grep -oE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.log" | tail -1 | cut -d. -f1)
-grep -qE "$lost\.set_parent\(xdg_toplevel@[0-9]+\)" "$work/game.log" || fail "the Lost dialog has no parent"
+lost=$(grep -oE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.out" | tail -1 | cut -d. -f1)
+grep -qE "$lost\.set_parent\(xdg_toplevel@[0-9]+\)" "$work/game.out" || fail "the Lost dialog has no parent"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the Lost dialog is the board's child"
 # Nothing but the protocol log on standard error.
-! grep -qv '^\[' "$work/game.log" || fail "the game wrote to standard error"
+! grep -qv '^\[' "$work/game.out" || fail "the game wrote to standard error: $(grep -v '^\[' "$work/game.out")"
