@@ -59,9 +59,12 @@ stop_processes_in_root() {
 }
 
 # Deepest first; also catches what an interrupted debootstrap left mounted.
+mounts_in_root() {
+    findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r || true
+}
 unmount_root() {
     local target
-    findmnt -rn -o TARGET | grep -E "^$root(/|$)" | sort -r | while read -r target; do
+    for target in $(mounts_in_root); do
         umount "$target" || umount -l "$target"
     done
 }
@@ -76,7 +79,7 @@ trap 'exit 130' INT TERM
 started=$SECONDS
 cleanup
 # rm must never reach through a mount that is still there into the host.
-if findmnt -rn -o TARGET | grep -qE "^$root(/|$)"; then
+if [[ -n $(mounts_in_root) ]]; then
     echo "$0: could not unmount everything under $root" >&2
     exit 1
 fi
