@@ -44,6 +44,9 @@ void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
     painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), colour);
 }
 
+constexpr Qt::WindowFlags FixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 }  // namespace
 
 // Against any colour one of the ring's two tones stands out by at least 4.5:1.
@@ -66,11 +69,7 @@ void noteKeyboardUse(QWidget& button)
     }
 }
 
-FormWindow::FormWindow(QColor background)
-    : QWidget(nullptr,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_background(background)
+FormWindow::FormWindow(QColor background) : QWidget(nullptr, FixedWindowFlags), m_background(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
