@@ -52,7 +52,7 @@ stop_processes_in_root() {
     for proc in /proc/[0-9]*; do
         [[ $(readlink "$proc/root" 2>/dev/null) == "$root" ]] && pids+=("${proc#/proc/}")
     done
-    [[ ${#pids[@]} -eq 0 ]] && return
+    [[ ${#pids[@]} -eq 0 ]] && return 0
     kill "${pids[@]}" 2>/dev/null || true
     sleep 2
     kill -KILL "${pids[@]}" 2>/dev/null || true
@@ -69,8 +69,9 @@ unmount_root() {
     done
 }
 
+# Also run as the EXIT trap, where a bare return would pass on the script's status.
 cleanup() {
-    stop_processes_in_root
+    stop_processes_in_root || true
     unmount_root
 }
 trap cleanup EXIT
@@ -145,10 +146,12 @@ ln -s /proc/self/fd/2 "$root/dev/stderr"
 mount -t devpts -o newinstance,ptmxmode=0666,mode=620,gid=5 devpts "$root/dev/pts"
 mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 
+# Not a pipe into tee: a process the suite left running would hold it open, and the
+# script would wait on it instead of stopping it.
 status=0
 env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    chroot "$root" /bin/bash -c 'cd /root/huecracker && scripts/test.sh' </dev/null 2>&1 \
-    | tee -a "$log" || status=$?
+    chroot "$root" /bin/bash -c 'cd /root/huecracker && scripts/test.sh' </dev/null > >(tee -a "$log") 2>&1 \
+    || status=$?
 
 elapsed=$((SECONDS - started))
 if [[ $status -eq 0 ]]; then
