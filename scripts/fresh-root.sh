@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs scripts/test.sh, as the README tells a new player to, in a fresh Debian root
-# made with debootstrap: the one way to learn that setup.sh installs everything
-# a bare system lacks, and how the suite fares on a release this machine is not.
+# Runs scripts/test.sh, as the README's quick start does, in a fresh Debian root made
+# with debootstrap: it shows whether setup.sh installs everything a bare system
+# lacks, and how the suite fares on a release other than this machine's.
 #   scripts/fresh-root.sh RELEASE [REVISION]     e.g. trixie, or bookworm HEAD~3
 # The root and its log stay in /var/tmp/huecracker-roots until the next run for
 # that release; the bare debootstrap result is kept in /var/cache/huecracker-roots
@@ -99,7 +99,8 @@ else
     debootstrap --variant=minbase "$release" "$root" "$mirror" >>"$log" 2>&1 \
         || { say "debootstrap failed: see $log"; exit 1; }
     unmount_root
-    tar --numeric-owner -cpf "$base.part" -C "$root" . && mv "$base.part" "$base"
+    # A run goes on without the cache if it cannot be written.
+    if tar --numeric-owner -cpf "$base.part" -C "$root" .; then mv "$base.part" "$base"; else rm -f "$base.part"; fi
 fi
 say "bare root ready after $((SECONDS - started)) s"
 
