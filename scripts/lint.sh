@@ -16,10 +16,16 @@ case "${1:-}" in
         echo "clang-tidy: no findings"
         ;;
     cppcheck)
-        # useStlAlgorithm only prefers one spelling of a loop to another.
+        # useStlAlgorithm only prefers one spelling of a loop to another. x_close's main
+        # only reads its arguments, but the language fixes main's parameter types, so
+        # cppcheck 2.17's wish for a const argv cannot be granted there.
+        options=(--suppress=missingIncludeSystem --suppress=useStlAlgorithm
+            --suppress=constParameter:tests/e2e/x_close.cpp)
+        # Newer cppchecks stop following branches early unless told not to, and say so
+        # in a note that fails the run; older ones always follow them all.
+        if [[ $(cppcheck --help) == *--check-level* ]]; then options+=(--check-level=exhaustive); fi
         cppcheck --std=c++20 --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr \
-            --quiet -I . --library=qt --library=googletest --suppress=missingIncludeSystem \
-            --suppress=useStlAlgorithm game ui app bench tests
+            --quiet -I . --library=qt --library=googletest "${options[@]}" game ui app bench tests
         echo "cppcheck: no findings"
         ;;
     format)

@@ -110,18 +110,18 @@ def main():
     if not check(frame, "a window named Huecracker", "none"):
         return dump(desktop)
     app = frame.getApplication()
-    check(frame.getRoleName() == "frame", 'the window as a "frame"', frame.getRoleName())
+    check(frame.getRole() == pyatspi.ROLE_FRAME, "the window as a frame", frame.getRoleName())
     check(find(frame, named("0")) is None, 'no hidden button "0" in the tree', "it")
     pump_until(lambda: fresh(frame).getState().contains(pyatspi.STATE_ACTIVE), 5)
     focused = find(frame, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED))
     check(focused and focused.name == "brown", "the focus on brown", focused and focused.name)
 
     nodes = list(walk(fresh(frame)))
-    buttons = {n.name: n for n in nodes if n.getRoleName() == "push button"}
+    buttons = {n.name: n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
     check(set(BUTTONS) <= set(buttons), f"buttons {BUTTONS}", sorted(buttons))
     check(any(n.name == "Color:" for n in nodes), 'the label "Color:"', "none")
-    board = next((n for n in nodes if n.getRoleName() == "list"), None)
-    rows = [n for n in board if n.getRoleName() == "list item"] if board else []
+    board = next((n for n in nodes if n.getRole() == pyatspi.ROLE_LIST), None)
+    rows = [n for n in board if n.getRole() == pyatspi.ROLE_LIST_ITEM] if board else []
     check(len(rows) == 18, "a list of 18 rows", len(rows))
     swatch = next((n for n in nodes if n.name.startswith("Chosen colour: ")), None)
     check(swatch and swatch.name == "Chosen colour: brown", '"Chosen colour: brown"', swatch and swatch.name)
@@ -180,7 +180,7 @@ def main():
 
     if failures:
         dump(app)
-    no = find(dialog, lambda n: n.getRoleName() == "push button" and n.name == "No")
+    no = find(dialog, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "No")
     if check(no, 'a "No" button in the dialog', "none"):
         press(no, settle=False)  # the program ends on it
     if failures:

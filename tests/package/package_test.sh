@@ -46,7 +46,18 @@ for size in 16 24 32 48 64 128 256; do
     [[ $got == "${size}x$size" ]] || fail "the ${size}px icon is $got"
 done
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+# The game has no web page, and appstream 1.0 warns where metadata names none:
+# that one finding is accepted rather than answered with an address that leads
+# nowhere. Any other warning or error still fails.
+status=0
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 || status=$?
+cat "$work/appstream.log"
+if [[ $status -ne 0 ]]; then
+    others=$(grep -E '^[EW]: ' "$work/appstream.log" | grep -vE '^W: [^ ]+: url-homepage-missing$' || true)
+    if [[ -n $others ]] || ! grep -qE '^W: [^ ]+: url-homepage-missing$' "$work/appstream.log"; then
+        fail "appstreamcli validate"
+    fi
+fi
 lintian --allow-root "$deb" >"$work/lintian.log" 2>&1 || true
 cat "$work/lintian.log"
 if grep -q '^E:' "$work/lintian.log"; then fail "lintian reports errors"; fi

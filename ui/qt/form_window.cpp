@@ -32,13 +32,13 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
     return pixmap;
 }
 
+// Fixed in size: no maximise or minimise box.
+constexpr Qt::WindowFlags FixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 }  // namespace
 
-FormWindow::FormWindow(QColor background)
-    : QWidget(nullptr,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_background(background)
+FormWindow::FormWindow(QColor background) : QWidget(nullptr, FixedWindowFlags), m_background(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
