@@ -7,6 +7,8 @@ set -euo pipefail
 build_packages=(
     cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev libxcb1-dev
     qt6-base-dev qt6-qpa-plugins
+    # The tests of what screen readers hear switch Qt's accessibility on without one.
+    qt6-base-private-dev
     googletest libgtest-dev libgmock-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.
     fonts-comic-neue fonts-dancingscript
