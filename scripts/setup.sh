@@ -17,6 +17,8 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick openbox
     # A screen reader's view: an AT-SPI client on a private session bus.
     dbus-daemon at-spi2-core python3-pyatspi
+    # What a blind player hears: Orca, speaking silently through espeak-ng.
+    orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng dconf-gsettings-backend
     fakeroot lintian desktop-file-utils appstream bc
     clang-tidy clang-format cppcheck shellcheck devscripts valgrind git
     libbenchmark-dev
