@@ -194,7 +194,10 @@ hear '^notification Secret: (\w+, ){7}\w+\.$' || fail "no secret after Give Up!"
 secret=${said#notification }
 hear '^alert Lost' || fail "no question after the secret"
 press Return
+# Orca speaks the new window's focus first or last.
+mark=$used
 hear '^notification New game\.$' || fail "no new game after Yes"
+used=$mark
 hear '^brown push button\.$' || fail "the new game's focus is not on brown"
 tab_to '^Give Up! ' shift+Tab
 press space

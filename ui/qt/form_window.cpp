@@ -40,6 +40,8 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
 // Two looks at the same place make a cursor at rest: about as long as a
 // tooltip takes to wake up.
 constexpr int CursorLookMs = 350;
+// How long a screen reader takes in a new window before it can listen.
+constexpr int SettleMs = 500;
 
 }  // namespace
 
@@ -133,6 +135,12 @@ void FormWindow::announce(const QString& text)
 {
     if (!QAccessible::isActive())
         return;
+    // Orca drops what a window that it has not seen activated says, and a new
+    // window speaks before its manager activates it.
+    if (!isActiveWindow()) {
+        m_unheard = text;
+        return;
+    }
     if (!m_notification)
         m_notification = new AccessibleNode(QAccessible::Notification, this);
     m_notification->notify(text);
@@ -196,6 +204,12 @@ const Shape* FormWindow::shapeNamed(const QString& name) const
 
 bool FormWindow::event(QEvent* event)
 {
+    if (event->type() == QEvent::WindowActivate && !m_unheard.isEmpty()) {
+        // A restart floods the screen reader with the old controls' going and
+        // the new ones' coming, and Orca prunes a flooded queue, notifications
+        // included: the text waits until it has worked through it.
+        QTimer::singleShot(SettleMs, this, [this] { announce(std::exchange(m_unheard, {})); });
+    }
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     // Some colours look alike to some eyes: a row's words tell them apart.

@@ -78,7 +78,8 @@ private:
     std::array<AccessibleNode*, game::GuessRows> m_rows{};
     AccessibleNode* m_secret = nullptr;
     AccessibleNode* m_notification = nullptr;
-    QPoint m_cursor;  // where the cursor was at the last look, in screen coordinates
+    QString m_unheard;  // said before the window was active
+    QPoint m_cursor;    // where the cursor was at the last look, in screen coordinates
 };
 
 }  // namespace ui
