@@ -208,7 +208,14 @@ bool FormWindow::event(QEvent* event)
         // A restart floods the screen reader with the old controls' going and
         // the new ones' coming, and Orca prunes a flooded queue, notifications
         // included: the text waits until it has worked through it.
-        QTimer::singleShot(SettleMs, this, [this] { announce(std::exchange(m_unheard, {})); });
+        auto* settle = new QTimer(this);
+        settle->setSingleShot(true);
+        connect(settle, &QTimer::timeout, this, [this, settle] {
+            settle->deleteLater();
+            if (!m_unheard.isEmpty())  // another activation's timer may have said it
+                announce(std::exchange(m_unheard, {}));
+        });
+        settle->start(SettleMs);
     }
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
