@@ -7,6 +7,8 @@ set -euo pipefail
 build_packages=(
     cmake ninja-build g++ pkg-config dpkg-dev file libx11-dev libxcb1-dev
     qt6-base-dev qt6-qpa-plugins
+    # The tests of what screen readers hear switch Qt's accessibility on without one.
+    qt6-base-private-dev
     googletest libgtest-dev libgmock-dev
     # Stand-ins for the faces the window asks for, of the same size and weight.
     fonts-comic-neue fonts-dancingscript
@@ -17,6 +19,8 @@ test_packages=(
     weston qt6-wayland
     # A screen reader's view: an AT-SPI client on a private session bus.
     dbus-daemon at-spi2-core python3-pyatspi
+    # What a blind player hears: Orca, speaking silently through espeak-ng.
+    orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng dconf-gsettings-backend
     fakeroot lintian desktop-file-utils appstream bc
     clang-tidy clang-format cppcheck shellcheck devscripts valgrind git
     libbenchmark-dev

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/board.h"
 #include "ui/toolkit.h"
 
 // The window as it stands before it loads: its size and colour, the one example
@@ -19,6 +20,16 @@ inline constexpr game::Colour Brown = game::RGB(128, 64, 0);
 inline constexpr int PegPitch = 495;
 inline constexpr int ClueLeft = 3960;
 inline constexpr int CluePitch = 255;
+
+// A guess row, 0-17, with its clue block; the answer row, 18, has no clues.
+[[nodiscard]] constexpr Twips rowPlace(int row)
+{
+    return {0, row * PegPitch, ClueLeft + 4 * CluePitch, PegPitch};
+}
+[[nodiscard]] constexpr Twips answerRowPlace()
+{
+    return {0, game::GuessRows * PegPitch, game::PegsPerRow * PegPitch, PegPitch};
+}
 
 // The right-hand column: colour buttons in lines of three, then two lines of
 // four position buttons, whose steps are not equal.

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <exception>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "ui/design.h"
@@ -37,6 +38,11 @@ std::string colourName(game::Colour colour)
     return index ? std::string(game::Palette[static_cast<std::size_t>(*index)].name) : "empty";
 }
 
+std::string cluesName(int black, int white)
+{
+    return std::to_string(black) + " black, " + std::to_string(white) + " white";
+}
+
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -68,7 +74,7 @@ void Form1::createDesignControls()
     m_label1 = m_toolkit.create(design::label1(), {});
     m_clue[0] = m_toolkit.create(design::clue0(), {});
     m_guess[0] = m_toolkit.create(design::guess0(), {});
-    describeSwatch();
+    m_toolkit.setAccessibleName(m_preview, swatchName());
 }
 
 // The design-time controls keep their order (colour 0, Go!, position 0, the
@@ -151,7 +157,9 @@ ControlId Form1::createElement(const ControlProperties& templ, std::string_view 
 void Form1::Color_Click(int index)
 {
     m_toolkit.setBackColour(m_preview, m_toolkit.backColour(m_color.at(at(index))));
-    describeSwatch();
+    const std::string chosen = swatchName();
+    m_toolkit.setAccessibleName(m_preview, chosen);
+    m_toolkit.announce(chosen);
 }
 
 void Form1::Button_Click(int index)
@@ -160,6 +168,8 @@ void Form1::Button_Click(int index)
     m_state.board.guess(slot).colour = m_toolkit.backColour(m_preview);
     m_toolkit.setBackColour(m_guess.at(at(slot)), m_state.board.guess(slot).colour);
     describeRow(m_state.row);
+    describeCurrentRow();
+    m_toolkit.announce(positionName(index));
 }
 
 void Form1::Go_Click()
@@ -184,6 +194,9 @@ void Form1::GiveUp_Click()
 
 void Form1::correct()
 {
+    // The winning row's clue pegs stay unlit, but its score is heard.
+    if (const std::optional<int> row = std::exchange(m_scoring, std::nullopt))
+        announceScore(*row, {m_state.hits, 0});
     ask("Correct!", "You Won! Play Again?");
 }
 
@@ -196,7 +209,8 @@ void Form1::lost()
         secret += (i == 1 ? " " : ", ") + colourName(peg.colour);
     }
     showBoard();
-    m_toolkit.describeSecret(secret);
+    m_toolkit.describeSecret(design::answerRowPlace(), secret);
+    m_toolkit.announce(secret);
     ask("Lost", "Sorry, you lost! Play again?");
 }
 
@@ -213,6 +227,7 @@ void Form1::restart()
 {
     m_toolkit.unloadWindow();
     load();
+    m_toolkit.announce("New game");
 }
 
 void Form1::end(int status)
@@ -240,10 +255,9 @@ std::function<void()> Form1::handler(std::function<void()> body)
 
 void Form1::showBoard()
 {
-    if (m_scoring) {
-        m_scored[at(*m_scoring)] = true;
-        m_scoring.reset();
-    }
+    const std::optional<int> scored = std::exchange(m_scoring, std::nullopt);
+    if (scored)
+        m_scored[at(*scored)] = true;
     for (int slot = 1; slot <= game::GuessSlots; ++slot) {
         const game::GuessSlot& guess = m_state.board.guess(slot);
         const ControlId id = m_guess[at(slot)];
@@ -254,6 +268,20 @@ void Form1::showBoard()
         m_toolkit.setBackColour(m_clue[at(slot)], m_state.board.clue(slot));
     for (int row = 0; row < game::GuessRows; ++row)
         describeRow(row);
+    describeCurrentRow();
+    if (scored)
+        announceScore(*scored, cluesOf(*scored));
+}
+
+Form1::Clues Form1::cluesOf(int row) const
+{
+    Clues clues;
+    for (int k = 1; k <= game::PegsPerRow; ++k) {
+        const game::Colour clue = m_state.board.clue(game::slotOf(row, k));
+        clues.black += clue == game::ClueBlack ? 1 : 0;
+        clues.white += clue == game::ClueWhite ? 1 : 0;
+    }
+    return clues;
 }
 
 // "Row 1: red, red, orange, empty, empty, empty, empty, empty; 1 black, 2 white":
@@ -264,26 +292,44 @@ std::string Form1::rowName(int row) const
     for (int p = 1; p <= game::PegsPerRow; ++p)
         name += (p == 1 ? " " : ", ") + colourName(m_state.board.guess(game::slotOf(row, p)).colour);
     if (m_scored[at(row)]) {
-        int black = 0;
-        int white = 0;
-        for (int k = 1; k <= game::PegsPerRow; ++k) {
-            const game::Colour clue = m_state.board.clue(game::slotOf(row, k));
-            black += clue == game::ClueBlack ? 1 : 0;
-            white += clue == game::ClueWhite ? 1 : 0;
-        }
-        name += "; " + std::to_string(black) + " black, " + std::to_string(white) + " white";
+        const Clues clues = cluesOf(row);
+        name += "; " + cluesName(clues.black, clues.white);
     }
     return name;
 }
 
-void Form1::describeRow(int row)
+// "3: red": the peg that position button 3 paints on the current row.
+std::string Form1::positionName(int position) const
 {
-    m_toolkit.describeRow(row, rowName(row), row == m_state.row);
+    return std::to_string(position) + ": "
+        + colourName(m_state.board.guess(game::slotOf(m_state.row, position)).colour);
 }
 
-void Form1::describeSwatch()
+std::string Form1::swatchName() const
 {
-    m_toolkit.setAccessibleName(m_preview, "Chosen colour: " + colourName(m_toolkit.backColour(m_preview)));
+    return "Chosen colour: " + colourName(m_toolkit.backColour(m_preview));
+}
+
+void Form1::describeRow(int row)
+{
+    m_toolkit.describeRow(row, design::rowPlace(row), rowName(row), row == m_state.row);
+}
+
+// The position buttons and "Go!" speak of the row they act on; once the last
+// row is used up there is none, and the dialog comes next.
+void Form1::describeCurrentRow()
+{
+    if (m_state.row >= game::GuessRows)
+        return;
+    for (int p = 1; p <= game::PegsPerRow; ++p)
+        m_toolkit.setAccessibleName(m_button[at(p)], positionName(p));
+    m_toolkit.setAccessibleDescription(m_go, rowName(m_state.row));
+}
+
+// "Row 1: 1 black, 2 white", heard after each "Go!" before anything else happens.
+void Form1::announceScore(int row, Clues clues)
+{
+    m_toolkit.announce("Row " + std::to_string(row + 1) + ": " + cluesName(clues.black, clues.white));
 }
 
 }  // namespace ui

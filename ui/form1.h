@@ -48,10 +48,19 @@ private:
     [[nodiscard]] std::function<void()> handler(std::function<void()> body);
     void showBoard();
 
-    // Screen readers: what the colours on the board and in the swatch say.
+    // Screen readers: what the colours on the board, in the swatch and under
+    // the position buttons say.
+    struct Clues {
+        int black = 0;
+        int white = 0;
+    };
+    [[nodiscard]] Clues cluesOf(int row) const;
     [[nodiscard]] std::string rowName(int row) const;
+    [[nodiscard]] std::string positionName(int position) const;
+    [[nodiscard]] std::string swatchName() const;
     void describeRow(int row);
-    void describeSwatch();
+    void describeCurrentRow();
+    void announceScore(int row, Clues clues);
 
     Toolkit& m_toolkit;
     game::Uniform& m_random;

@@ -73,11 +73,15 @@ public:
     virtual void setVisible(ControlId id, bool visible) = 0;
 
     // What a screen reader reads where the window shows only colours: a
-    // control's name, the board as a list of its guess rows (0-17), and the
-    // uncovered secret. Each change is announced.
+    // control's name and description, the board as a list of its guess rows
+    // (0-17) and the uncovered secret, each where it is drawn. The rows' and the
+    // secret's texts are also what a resting mouse shows over them.
     virtual void setAccessibleName(ControlId id, std::string_view name) = 0;
-    virtual void describeRow(int row, std::string_view name, bool current) = 0;
-    virtual void describeSecret(std::string_view name) = 0;
+    virtual void setAccessibleDescription(ControlId id, std::string_view description) = 0;
+    virtual void describeRow(int row, const Twips& place, std::string_view name, bool current) = 0;
+    virtual void describeSecret(const Twips& place, std::string_view name) = 0;
+    // Spoken at once by a listening screen reader, wherever the focus is.
+    virtual void announce(std::string_view text) = 0;
 
     // Modal; Yes is the default, and there is no way to dismiss it without answering.
     [[nodiscard]] virtual Answer askYesNo(std::string_view title, std::string_view text) = 0;

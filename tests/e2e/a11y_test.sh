@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# What a screen reader sees of the real binary: on a display, session bus and
-# accessibility bus of its own, an AT-SPI client (a11y_client.py) plays a short
-# game through the buttons' actions and reads the board by its accessible names;
-# its answer No in the Lost dialog must end the program with status 0.
+# The tree a screen reader walks in the real binary: on a display, session bus
+# and accessibility bus of its own, an AT-SPI client (a11y_client.py) checks its
+# shape, gives up through the button's action and finds the secret; its answer
+# No in the Lost dialog must end the program with status 0.
 set -euo pipefail
 
 game=${1:?usage: a11y_test.sh path/to/huecracker}

@@ -20,17 +20,20 @@ public:
         ControlProperties properties;
         std::function<void()> onClick;
         int load = 0;  // which load created it
+        std::string description;
     };
     // What a screen reader is told of a row.
     struct RowText {
         std::string name;
         bool current = false;
+        Twips place;
     };
     struct Question {
         std::string title;
         std::string text;
         std::vector<std::string> answerRowShown;  // colours of Guess(145..152) as shown, "" when hidden
         std::string secret;                       // what a screen reader was told of it
+        std::vector<std::string> announced;       // everything announced before the question
     };
 
     void loadWindow(std::string_view caption, int width, int height, game::Colour background) override
@@ -52,6 +55,7 @@ public:
         controls.clear();
         rows = {};
         secret.clear();
+        secretPlace = {};
     }
     void showWindow() override { windowShown = true; }
 
@@ -59,7 +63,7 @@ public:
     {
         if (!windowLoaded)
             throw std::logic_error("control created with no window");
-        controls.push_back({properties, std::move(onClick), loads});
+        controls.push_back({properties, std::move(onClick), loads, {}});
         return static_cast<ControlId>(controls.size() - 1);
     }
     // The order is checked where it takes effect, on the real widgets.
@@ -83,15 +87,24 @@ public:
     {
         controls.at(static_cast<std::size_t>(id)).properties.accessibleName = name;
     }
-    void describeRow(int row, std::string_view name, bool current) override
+    void setAccessibleDescription(ControlId id, std::string_view description) override
     {
-        rows.at(static_cast<std::size_t>(row)) = {std::string(name), current};
+        controls.at(static_cast<std::size_t>(id)).description = description;
     }
-    void describeSecret(std::string_view name) override { secret = name; }
+    void describeRow(int row, const Twips& place, std::string_view name, bool current) override
+    {
+        rows.at(static_cast<std::size_t>(row)) = {std::string(name), current, place};
+    }
+    void describeSecret(const Twips& place, std::string_view name) override
+    {
+        secret = name;
+        secretPlace = place;
+    }
+    void announce(std::string_view text) override { announced.emplace_back(text); }
 
     Answer askYesNo(std::string_view title, std::string_view text) override
     {
-        Question question{std::string(title), std::string(text), {}, secret};
+        Question question{std::string(title), std::string(text), {}, secret, announced};
         for (int i = 145; i <= 152; ++i) {
             const ControlProperties& peg = named("Guess(" + std::to_string(i) + ")").properties;
             question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
@@ -137,6 +150,8 @@ public:
     std::vector<Control> controls;
     std::array<RowText, 18> rows;
     std::string secret;
+    Twips secretPlace;
+    std::vector<std::string> announced;
     std::deque<Answer> answers;
     std::function<void()> whileAsking;  // looks at the window while a question is open
     std::vector<Question> questions;

@@ -192,10 +192,13 @@ TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
     EXPECT_EQ(toolkit.rows[0].name, "Row 1: " + empty);
     EXPECT_TRUE(toolkit.rows[0].current);
     EXPECT_EQ(toolkit.named("Preview").properties.accessibleName, "Chosen colour: brown");
+    EXPECT_EQ(toolkit.rows[0].place, (Twips{0, 0, 4980, 495}));
+    EXPECT_EQ(toolkit.rows[17].place, (Twips{0, 8415, 4980, 495}));
 
     play("ROR.....");
     EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, empty, empty, empty, empty, empty; 1 black, 2 white");
     EXPECT_TRUE(toolkit.rows[0].current);
+    EXPECT_EQ(toolkit.announced.back(), "Row 1: 1 black, 2 white");
     // Pegs painted after a scoring keep its clues until the next "Go!".
     toolkit.click("Color(0)");
     toolkit.click("Button(4)");
@@ -204,7 +207,9 @@ TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
 
     play("....KKKK");
     EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, brown, black, black, black, black; 1 black, 2 white");
+    EXPECT_EQ(toolkit.announced.back(), "Row 1: 1 black, 2 white");
     toolkit.click("Go");
+    EXPECT_EQ(toolkit.announced.back(), "Row 2: 0 black, 0 white");
     EXPECT_EQ(toolkit.rows[1].name, "Row 2: " + empty + "; 0 black, 0 white");
     EXPECT_EQ(toolkit.rows[2].name, "Row 3: " + empty);
     for (int row = 0; row < 18; ++row)
@@ -212,14 +217,45 @@ TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
     EXPECT_EQ(toolkit.named("Preview").properties.accessibleName, "Chosen colour: black");
 }
 
-TEST_F(Form1Test, TheSecretIsReadOnlyWhileItIsUncovered)
+TEST_F(Form1Test, ScreenReadersHearEachChoiceAndEachPegAndWhatThePositionsWouldPaint)
+{
+    const auto name
+        = [&](int p) { return toolkit.named("Button(" + std::to_string(p) + ")").properties.accessibleName; };
+    const auto goSays = [&] { return toolkit.named("Go").description; };
+    EXPECT_EQ(name(1), "1: empty");
+    EXPECT_EQ(goSays(), "Row 1: empty, empty, empty, empty, empty, empty, empty, empty");
+    toolkit.click("Color(1)");
+    toolkit.click("Button(3)");
+    EXPECT_EQ(toolkit.announced, (std::vector<std::string>{"Chosen colour: red", "3: red"}));
+    EXPECT_EQ(name(3), "3: red");
+    EXPECT_EQ(name(8), "8: empty");
+    EXPECT_EQ(goSays(), "Row 1: empty, empty, red, empty, empty, empty, empty, empty");
+    toolkit.click("Go");
+    EXPECT_EQ(goSays(), "Row 1: empty, empty, red, empty, empty, empty, empty, empty; 0 black, 1 white");
+
+    play("KKKKKKKK");
+    EXPECT_EQ(name(3), "3: empty");
+    EXPECT_EQ(goSays(), "Row 2: empty, empty, empty, empty, empty, empty, empty, empty");
+    toolkit.click("Button(8)");
+    toolkit.click("Reset");
+    EXPECT_EQ(name(8), "8: empty");
+    EXPECT_EQ(toolkit.announced.back(), "New game");
+}
+
+TEST_F(Form1Test, TheSecretIsReadOnlyWhileItIsUncoveredAndHeardBeforeTheQuestion)
 {
     EXPECT_EQ(toolkit.secret, "");
     toolkit.answers = {Answer::Yes};
+    Twips place;
+    toolkit.whileAsking = [&] { place = toolkit.secretPlace; };
     toolkit.click("GiveUp");
     ASSERT_EQ(toolkit.questions.size(), 1u);
-    EXPECT_EQ(toolkit.questions[0].secret, "Secret: red, red, orange, yellow, green, cyan, blue, navy");
+    const std::string secret = "Secret: red, red, orange, yellow, green, cyan, blue, navy";
+    EXPECT_EQ(toolkit.questions[0].secret, secret);
+    EXPECT_EQ(toolkit.questions[0].announced, std::vector<std::string>{secret});
+    EXPECT_EQ(place, (Twips{0, 8910, 3960, 495}));
     EXPECT_EQ(toolkit.secret, "");
+    EXPECT_EQ(toolkit.announced, (std::vector<std::string>{secret, "New game"}));
 }
 
 TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
@@ -231,7 +267,9 @@ TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
     EXPECT_EQ(toolkit.questions[0].title, "Correct!");
     EXPECT_EQ(toolkit.questions[0].text, "You Won! Play Again?");
     EXPECT_EQ(toolkit.questions[0].answerRowShown, std::vector<std::string>(8, ""));
+    EXPECT_EQ(toolkit.questions[0].announced.back(), "Row 2: 8 black, 0 white");
     EXPECT_EQ(form.state().hits, 6);
+    EXPECT_EQ(toolkit.announced.back(), "New game");
 
     EXPECT_EQ(toolkit.unloads, 1);
     EXPECT_EQ(toolkit.loads, 2);
@@ -277,6 +315,10 @@ TEST_F(Form1Test, EighteenCompleteRowsLoseWithTheLastCluesShowing)
     ASSERT_EQ(toolkit.questions.size(), 1u);
     EXPECT_EQ(toolkit.questions[0].title, "Lost");
     EXPECT_EQ(lastClues, "BBBBBBWW");
+    const std::vector<std::string>& heard = toolkit.questions[0].announced;
+    ASSERT_GE(heard.size(), 2u);
+    EXPECT_EQ(heard[heard.size() - 2], "Row 18: 6 black, 2 white");
+    EXPECT_EQ(heard.back(), "Secret: red, red, orange, yellow, green, cyan, blue, navy");
     EXPECT_EQ(toolkit.loads, 2);
     EXPECT_EQ(form.state().row, 0);
 }

@@ -16,6 +16,13 @@ void announce(QObject* object, QAccessible::Event event)
     QAccessible::updateAccessibility(&change);
 }
 
+const QWidget* widgetOf(const QObject* object)
+{
+    while (object && !object->isWidgetType())
+        object = object->parent();
+    return static_cast<const QWidget*>(object);
+}
+
 QObjectList nodesOf(const QObject* parent)
 {
     QObjectList nodes;
@@ -57,7 +64,7 @@ public:
     }
     QRect rect() const override
     {
-        const auto* owner = qobject_cast<const QWidget*>(node()->parent());
+        const QWidget* owner = widgetOf(node()->parent());
         if (!owner || node()->place().isEmpty())
             return {};
         return {owner->mapToGlobal(node()->place().topLeft()), node()->place().size()};
@@ -102,9 +109,10 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 
 }  // namespace
 
-AccessibleNode::AccessibleNode(QAccessible::Role role, QObject* parent, QRect place)
+AccessibleNode::AccessibleNode(QAccessible::Role role, QObject* parent, QRect place, QString name)
     : QObject(parent),
       m_role(role),
+      m_name(std::move(name)),
       m_place(place)
 {
 }
@@ -128,6 +136,12 @@ void AccessibleNode::setDescription(const QString& description)
 void AccessibleNode::announceCreation()
 {
     announce(this, QAccessible::ObjectCreated);
+}
+
+void AccessibleNode::notify(const QString& text)
+{
+    m_name = text;
+    announce(this, QAccessible::ObjectShow);
 }
 
 void installAccessibility()

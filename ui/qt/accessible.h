@@ -9,22 +9,26 @@
 namespace ui {
 
 // Something a screen reader reads where no widget stands: the board and its
-// rows, the swatch, the uncovered secret. Its place is in the coordinates of
-// the widget it belongs to; an empty place is none.
+// rows, the swatch, the uncovered secret, a notification. Its place is in the
+// coordinates of the nearest widget it belongs to; an empty place is none.
 class AccessibleNode final : public QObject {
 public:
-    AccessibleNode(QAccessible::Role role, QObject* parent, QRect place = {});
+    AccessibleNode(QAccessible::Role role, QObject* parent, QRect place = {}, QString name = {});
 
     [[nodiscard]] QAccessible::Role role() const { return m_role; }
     [[nodiscard]] const QString& name() const { return m_name; }
     [[nodiscard]] const QString& description() const { return m_description; }
     [[nodiscard]] QRect place() const { return m_place; }
 
+    void setPlace(QRect place) { m_place = place; }
     // Each change is announced to a listening screen reader.
     void setName(const QString& name);
     void setDescription(const QString& description);
     // Tells a listening screen reader that the node has just appeared.
     void announceCreation();
+    // Takes the text as its name and tells a listening screen reader that it
+    // has just shown, which is what has a notification spoken.
+    void notify(const QString& text);
 
 private:
     QAccessible::Role m_role;

@@ -2,10 +2,15 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
 
+#include <QCursor>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
+#include <QToolTip>
 
 namespace ui {
 namespace {
@@ -35,6 +40,11 @@ QPixmap pegPixmap(QSize size, QColor colour, qreal ratio)
 // Fixed in size: no maximise or minimise box.
 constexpr Qt::WindowFlags FixedWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// Two looks at the same place make a cursor at rest: about as long as a
+// tooltip takes to wake up.
+constexpr int CursorLookMs = 350;
+// How long a screen reader takes in a new window before it can listen.
+constexpr int SettleMs = 500;
 
 }  // namespace
 
@@ -78,26 +88,61 @@ void FormWindow::setShapeAccessibleName(int index, const QString& name)
     target.node->setName(name);
 }
 
-void FormWindow::describeRow(int row, const QString& name, bool current)
+void FormWindow::describeRow(int row, QRect place, const QString& name, bool current)
 {
     if (!m_board) {
-        m_board = new AccessibleNode(QAccessible::List, this);
-        m_board->setName(QStringLiteral("Board"));
+        m_board = new AccessibleNode(QAccessible::List, this, {}, QStringLiteral("Board"));
         for (AccessibleNode*& item : m_rows)
             item = new AccessibleNode(QAccessible::ListItem, m_board);
     }
     AccessibleNode* item = m_rows.at(static_cast<std::size_t>(row));
+    if (item->place() != place) {
+        item->setPlace(place);
+        m_board->setPlace(m_board->place().united(place));
+    }
     item->setName(name);
     item->setDescription(current ? QStringLiteral("current row") : QString());
 }
 
-void FormWindow::describeSecret(const QString& name)
+void FormWindow::describeSecret(QRect place, const QString& name)
 {
-    if (!m_secret) {
-        m_secret = new AccessibleNode(QAccessible::StaticText, this);
-        m_secret->announceCreation();
+    if (m_secret) {
+        m_secret->setName(name);
+        return;
     }
-    m_secret->setName(name);
+    m_secret = new AccessibleNode(QAccessible::StaticText, this, place, name);
+    m_secret->announceCreation();
+    // The secret shows only behind a modal question, and a window behind one
+    // gets no mouse events, so no tooltip events either: look for the cursor.
+    auto* look = new QTimer(m_secret);
+    connect(look, &QTimer::timeout, this, &FormWindow::showSecretToCursorAtRest);
+    look->start(CursorLookMs);
+}
+
+void FormWindow::showSecretToCursorAtRest()
+{
+    const QPoint cursor = QCursor::pos();
+    const bool atRest = cursor == std::exchange(m_cursor, cursor);
+    const bool over = m_secret->place().contains(mapFromGlobal(cursor));
+    if (over && atRest && QToolTip::text() != m_secret->name())
+        QToolTip::showText(cursor, m_secret->name(), this);
+    else if (!over && QToolTip::text() == m_secret->name())
+        QToolTip::hideText();
+}
+
+void FormWindow::announce(const QString& text)
+{
+    if (!QAccessible::isActive())
+        return;
+    // Orca drops what a window that it has not seen activated says, and a new
+    // window speaks before its manager activates it.
+    if (!isActiveWindow()) {
+        m_unheard = text;
+        return;
+    }
+    if (!m_notification)
+        m_notification = new AccessibleNode(QAccessible::Notification, this);
+    m_notification->notify(text);
 }
 
 void FormWindow::setKeyboardOrder(const std::vector<QWidget*>& order)
@@ -144,6 +189,7 @@ void FormWindow::releaseControls(const QObject* busy)
     m_board = nullptr;
     m_rows = {};
     m_secret = nullptr;
+    m_notification = nullptr;
 }
 
 const Shape* FormWindow::shapeNamed(const QString& name) const
@@ -153,6 +199,38 @@ const Shape* FormWindow::shapeNamed(const QString& name) const
             return &item;
     }
     return nullptr;
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_unheard.isEmpty()) {
+        // A restart floods the screen reader with the old controls' going and
+        // the new ones' coming, and Orca prunes a flooded queue, notifications
+        // included: the text waits until it has worked through it.
+        auto* settle = new QTimer(this);
+        settle->setSingleShot(true);
+        connect(settle, &QTimer::timeout, this, [this, settle] {
+            settle->deleteLater();
+            if (!m_unheard.isEmpty())  // another activation's timer may have said it
+                announce(std::exchange(m_unheard, {}));
+        });
+        settle->start(SettleMs);
+    }
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // Some colours look alike to some eyes: a row's words tell them apart.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    std::vector<const AccessibleNode*> texts(m_rows.begin(), m_rows.end());
+    texts.push_back(m_secret);
+    for (const AccessibleNode* node : texts) {
+        if (node && node->place().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), node->name(), this, node->place());
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void FormWindow::paintEvent(QPaintEvent* event)

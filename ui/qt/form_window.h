@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -45,9 +46,12 @@ public:
     // Null when there is no shape of that name.
     [[nodiscard]] const Shape* shapeNamed(const QString& name) const;
 
-    // The board as a list of its guess rows, and the secret once uncovered.
-    void describeRow(int row, const QString& name, bool current);
-    void describeSecret(const QString& name);
+    // The board as a list of its guess rows, and the secret once uncovered,
+    // each where it is drawn; a resting mouse shows their texts too.
+    void describeRow(int row, QRect place, const QString& name, bool current);
+    void describeSecret(QRect place, const QString& name);
+    // Has a listening screen reader speak the text; with none, does nothing.
+    void announce(const QString& text);
 
     // The order in which Tab reaches the controls that take the focus; the
     // others keep their place in it for screen readers.
@@ -61,15 +65,21 @@ public:
     void releaseControls(const QObject* busy);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void showSecretToCursorAtRest();
+
     QColor m_background;
     std::vector<Shape> m_shapes;
     std::vector<QPointer<QWidget>> m_keyboardOrder;
     AccessibleNode* m_board = nullptr;
     std::array<AccessibleNode*, game::GuessRows> m_rows{};
     AccessibleNode* m_secret = nullptr;
+    AccessibleNode* m_notification = nullptr;
+    QString m_unheard;  // said before the window was active
+    QPoint m_cursor;    // where the cursor was at the last look, in screen coordinates
 };
 
 }  // namespace ui

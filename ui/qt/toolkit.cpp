@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -212,18 +213,33 @@ void QtToolkit::setAccessibleName(ControlId id, std::string_view name)
     const Control& target = control(id);
     if (target.shape >= 0)
         m_window->setShapeAccessibleName(target.shape, text(name));
-    else
-        target.widget->setAccessibleName(text(name));
+    else if (const QString changed = text(name); changed != target.widget->accessibleName())
+        target.widget->setAccessibleName(changed);
 }
 
-void QtToolkit::describeRow(int row, std::string_view name, bool current)
+void QtToolkit::setAccessibleDescription(ControlId id, std::string_view description)
 {
-    m_window->describeRow(row, text(name), current);
+    QWidget* widget = control(id).widget;
+    if (!widget)
+        throw std::logic_error("a shape has no description");
+    if (const QString changed = text(description); changed != widget->accessibleDescription())
+        widget->setAccessibleDescription(changed);
 }
 
-void QtToolkit::describeSecret(std::string_view name)
+void QtToolkit::describeRow(int row, const Twips& place, std::string_view name, bool current)
 {
-    m_window->describeSecret(text(name));
+    m_window->describeRow(row, m_scale.pixels(place), text(name), current);
+}
+
+void QtToolkit::describeSecret(const Twips& place, std::string_view name)
+{
+    m_window->describeSecret(m_scale.pixels(place), text(name));
+}
+
+void QtToolkit::announce(std::string_view message)
+{
+    if (m_window && QAccessible::isActive())
+        m_window->announce(text(message));
 }
 
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)

@@ -38,8 +38,10 @@ public:
     void setVisible(ControlId id, bool visible) override;
 
     void setAccessibleName(ControlId id, std::string_view name) override;
-    void describeRow(int row, std::string_view name, bool current) override;
-    void describeSecret(std::string_view name) override;
+    void setAccessibleDescription(ControlId id, std::string_view description) override;
+    void describeRow(int row, const Twips& place, std::string_view name, bool current) override;
+    void describeSecret(const Twips& place, std::string_view name) override;
+    void announce(std::string_view text) override;
 
     [[nodiscard]] Answer askYesNo(std::string_view title, std::string_view text) override;
     void reportError(std::string_view message) override;
