@@ -143,7 +143,11 @@ tab_to() {
 # Orca now and then misses a window that opens while it is busy; a second
 # start brings it back.
 for attempt in 1 2 3; do
-    "${session[@]}" env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >>"$work/game.log" 2>&1 &
+    # Under AddressSanitizer, leaks go unchecked here alone: Qt 6.4's bridge to the
+    # screen reader keeps a copy of a key event it passed on (88 bytes, and its
+    # text), and every other test runs the game's own code with the check on.
+    "${session[@]}" env -u AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ASAN_OPTIONS=detect_leaks=0 \
+        "$game" >>"$work/game.log" 2>&1 &
     game_pid=$!
     hear '^brown push button\.$' && break
     ((attempt < 3)) || fail "Orca never heard the window's focus"
@@ -204,6 +208,7 @@ press space
 hear '^alert Lost' || fail "no question after Give Up! in the new game"
 press n
 for _ in $(seq 100); do alive "$game_pid" || break; sleep 0.05; done
+alive "$game_pid" && fail "No did not end the program"
 status=0
 wait "$game_pid" || status=$?
 game_pid=''
