@@ -77,6 +77,8 @@ stop_session() {
     if ((${#rest[@]})); then echo "left running: $(ps -o args= -p "${rest[*]}")" >&2; fi
 }
 trap 'stop_session; stop_background' EXIT
+# "HH:MM:SS.us - SPEECH OUTPUT: 'text'" and then a voice; key echo ends in a space ('tab ').
+spoken() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)'\([[{].*\| .*\)\{0,1\}\$/\1/p" "$log"; }
 fail() {
     echo "FAIL: $*" >&2
     echo "Orca said:" >&2
@@ -106,14 +108,15 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 orca_pid=$!
 # Orca may ignore the end of its session and need a KILL; the shell need not report it.
 disown "$orca_pid"
-for _ in $(seq 600); do grep -q 'ORCA: Starting registry' "$log" && break; sleep 0.05; done
-grep -q 'ORCA: Starting registry' "$log" || {
+# The last line before Orca's event loop: "Starting registry" up to Orca 43,
+# "Starting Atspi main event loop" from Orca 47 on.
+ready='^[0-9:.]* - ORCA: Starting (registry|Atspi main event loop)$'
+for _ in $(seq 600); do grep -qE "$ready" "$log" && break; sleep 0.05; done
+grep -qE "$ready" "$log" || {
     other_orca && ! alive "$orca_pid" && skip "another Orca of this user started beside this one"
     fail "Orca did not start: $(cat "$work/orca.out")"
 }
 
-# "HH:MM:SS.us - SPEECH OUTPUT: 'text'" and then a voice; key echo ends in a space ('tab ').
-spoken() { sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)'\([[{].*\| .*\)\{0,1\}\$/\1/p" "$log"; }
 used=0  # utterances that earlier steps have read
 # Waits up to 20 s for Orca to say something matching the pattern after what
 # the last step read, and leaves it in $said.
