@@ -20,6 +20,13 @@ wait_for() {
     done
     return 1
 }
+# With the game's own lines on standard error, the protocol log left out.
+fail() {
+    echo "FAIL: $*" >&2
+    { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /' >&2
+    [[ -s $work/weston.log ]] && sed 's/^/weston: /' "$work/weston.log" >&2
+    exit 1
+}
 
 cat >"$work/weston.ini" <<EOF
 [core]
@@ -40,27 +47,36 @@ QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$game" >/dev/null 2>"$work/game.out" &
 pid=$!
 background_pids+=("$pid")
 
+# The protocol log with objects named as libwayland before 1.23 named them
+# (xdg_toplevel@24, not xdg_toplevel#24). Readers take all of it: grep -q would
+# end sed early, and pipefail counts that as a failure.
+protocol() { sed -E 's/\b([a-z][a-z0-9_]*)#([0-9]+)/\1@\2/g' "$work/game.out"; }
 # One line per load of the board's window: its last window geometry (the whole
-# window, title bar included) and its client size. Protocol ids are reused, so
-# a surface is followed from the toplevel that its title names.
+# window, title bar included) and where the client area is in it (x y width
+# height), which is the opaque region that Qt gives the surface, and the
+# surface's id, which weston's scene graph names too. Not the size hints: Qt
+# 6.4 gives the client size there, Qt 6.8 the whole window once it has its
+# title bar. Protocol ids are reused, so a surface is followed from the
+# toplevel that its title names.
 loads() {
-    awk '
-        match($0, /xdg_surface@[0-9]+\.get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
-            split(substr($0, RSTART, RLENGTH), part, /[@.(]/); surface_of["xdg_toplevel@" part[5]] = "xdg_surface@" part[2]
+    protocol | awk '
+        / -> [a-z_0-9]+@[0-9]+\.[a-z_]+\(/ {
+            call = $0; sub(/.* -> /, "", call)
+            object = call; sub(/\..*/, "", object)
+            request = call; sub(/^[^.]*\./, "", request); sub(/\(.*/, "", request)
+            args = call; sub(/^[^(]*\(/, "", args); sub(/\)[^)]*$/, "", args); gsub(/new id /, "", args); split(args, arg, /, /)
+            if (request == "get_xdg_surface") { wl_surface_of[arg[1]] = arg[2]; opaque[arg[2]] = "" }
+            else if (request == "get_toplevel") surface_of[arg[1]] = object
+            else if (request == "add" && object ~ /^wl_region@/) region[object] = arg[1] " " arg[2] " " arg[3] " " arg[4]
+            else if (request == "set_opaque_region") {
+                opaque[object] = region[arg[1]]; if (n && object == wl_surface) client[n] = opaque[object]
+            } else if (request == "set_title" && args == "\"Huecracker\"") {
+                surface = surface_of[object]; wl_surface = wl_surface_of[surface]; n++; client[n] = opaque[wl_surface]
+                id[n] = wl_surface; sub(/.*@/, "", id[n])
+            } else if (request == "set_window_geometry" && n && object == surface) geometry[n] = arg[3] " " arg[4]
         }
-        match($0, /xdg_toplevel@[0-9]+\.set_min_size\([1-9][0-9]*, [0-9]+\)/) {
-            c = substr($0, RSTART, RLENGTH); t = c; sub(/\..*/, "", t); sub(/.*\(/, "", c); sub(/\)/, "", c); sub(/, /, " ", c)
-            client_of[t] = c; if (n && t == toplevel) client[n] = c
-        }
-        match($0, /xdg_toplevel@[0-9]+\.set_title\("Huecracker"\)/) {
-            toplevel = substr($0, RSTART, RLENGTH); sub(/\..*/, "", toplevel); surface = surface_of[toplevel]; n++
-            client[n] = client_of[toplevel]
-        }
-        n && index($0, surface ".set_window_geometry(") {
-            g = $0; sub(/.*set_window_geometry\(/, "", g); sub(/\).*/, "", g); split(g, v, /, /); geometry[n] = v[3] " " v[4]
-        }
-        END { for (i = 1; i <= n; i++) if (geometry[i] != "" && client[i] != "") print geometry[i], client[i] }
-    ' "$work/game.out"
+        END { for (i = 1; i <= n; i++) if (geometry[i] != "" && client[i] != "") print geometry[i], client[i], id[i] }
+    '
 }
 # Where weston shows the board: x0 y0 x1 y1 and its surface id.
 view() {
@@ -69,8 +85,10 @@ view() {
         | sed -nE "s/.*surface ID ([0-9]+).*/\1/p; s/.*position: \((-?[0-9]+), (-?[0-9]+)\) -> \((-?[0-9]+), (-?[0-9]+)\).*/\1 \2 \3 \4/p" \
         | paste -sd ' ' | awk '{ print $2, $3, $4, $5, $1 }'
 }
+sizes() { loads | cut -d' ' -f1-6; }
 loaded() { [[ $(loads | wc -l) -ge $1 ]]; }
-shown() { read -r x0 y0 x1 y1 surface < <(view) && [[ -n ${x0:-} && $surface != "${1:-}" ]]; }
+# Weston shows the last load's surface; by id, for another window may still be there.
+shown() { read -r x0 y0 x1 y1 surface < <(view) && [[ -n ${x0:-} && $surface == "$(loads | tail -1 | cut -d' ' -f7)" ]]; }
 # weston's X window takes the pointer's place only as the pointer enters it.
 click() {
     xdotool mousemove 1270 790
@@ -91,18 +109,17 @@ fits() {
 wait_for loaded 1 || fail "no window"
 wait_for shown || fail "weston shows no window"
 fits "first load"
-read -r width height client_width client_height < <(loads | tail -1)
-frame_left=$(((width - client_width) / 2)) frame_top=$((height - client_height - (width - client_width) / 2))
+read -r _ _ frame_left frame_top client_width client_height _ < <(loads | tail -1)
 
 # Reset! is at 4980,7560 and 2895 by 975 twips.
 click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 8047 / 9435))
 wait_for loaded 2 || fail "Reset! loaded no new window"
-wait_for shown "$surface" || fail "weston shows no new window"
+wait_for shown || fail "weston shows no new window"
 fits "after Reset!"
-[[ $(loads | sed -n 2p) == $(loads | sed -n 1p) ]] || fail "the size changed: $(loads | paste -sd '|')"
+[[ $(sizes | sed -n 2p) == $(sizes | sed -n 1p) ]] || fail "the size changed: $(sizes | paste -sd '|')"
 
-# Qt 6.4's title bar: the maximise button left of the close button, 40 pixels from the right.
-maximised() { grep -q "set_window_geometry(0, 0, 1024, 568)" "$work/game.out"; }
+# Qt's title bar, alike in Qt 6.4 and 6.8: the maximise button left of the close button, 40 pixels from the right.
+maximised() { protocol | grep -F "set_window_geometry(0, 0, 1024, 568)" >/dev/null; }
 click $((x1 - 40)) $((y0 + 15))
 wait_for maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
@@ -111,19 +128,34 @@ xdotool mousemove 300 300 sleep 0.3 mousemove 400 400 sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
 wait_for shown || fail "weston shows no maximised window"
 click $((x1 - 40)) $((y0 + 15))
-restored() { [[ $(loads | tail -1) == $(loads | sed -n 1p) ]]; }
-wait_for restored || fail "restoring did not give the window back its size: $(loads | tail -1)"
+restored() { [[ $(sizes | tail -1) == $(sizes | sed -n 1p) ]]; }
+wait_for restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
 kill -0 "$pid" 2>/dev/null || fail "restoring ended the game"
 wait_for shown || fail "weston shows no restored window"
 fits "maximised and restored"
 
 # Give Up! is at 4980,8520 and 2895 by 975 twips.
 click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 9007 / 9435))
-dialog() { grep -qE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.out"; }
-wait_for dialog || fail "Give Up! did not ask"
-lost=$(grep -oE 'xdg_toplevel@[0-9]+\.set_title\("Lost"\)' "$work/game.out" | tail -1 | cut -d. -f1)
-grep -qE "$lost\.set_parent\(xdg_toplevel@[0-9]+\)" "$work/game.out" || fail "the Lost dialog has no parent"
+# The parent that the last Lost dialog was given, and the board's toplevel.
+parents() {
+    protocol | awk '
+        match($0, /get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
+            t = substr($0, RSTART + 20, RLENGTH - 21); parent[t] = "none"
+        }
+        match($0, /xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)/) {
+            p = substr($0, RSTART, RLENGTH); t = p; sub(/\..*/, "", t); sub(/.*\(/, "", p); sub(/\)/, "", p); parent[t] = p
+        }
+        match($0, /xdg_toplevel@[0-9]+\.set_title\("(Lost|Huecracker)"\)/) {
+            t = substr($0, RSTART, RLENGTH); title = t; sub(/\..*/, "", t)
+            if (title ~ /Lost/) lost = t; else board = t
+        }
+        END { if (lost != "") print parent[lost], board }
+    '
+}
+asked() { read -r parent board < <(parents) && [[ -n ${parent:-} ]]; }
+wait_for asked || fail "Give Up! did not ask"
+[[ $parent == "$board" ]] || fail "the Lost dialog's parent is $parent, not the board's $board"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the Lost dialog is the board's child"
 # Nothing but the protocol log on standard error.
-! grep -qv '^\[' "$work/game.out" || fail "the game wrote to standard error: $(grep -v '^\[' "$work/game.out")"
+! grep -qv '^\[' "$work/game.out" || fail "the game wrote to standard error"
