@@ -38,8 +38,14 @@ stop_buses() {
     done
 }
 
-{ read -r bus; read -r bus_pid; } < <(dbus-daemon --session --fork --address="unix:path=$work/bus" \
-    --print-address=1 --print-pid=1)
+# Not forked: a test that times out is ended with its whole process tree, and
+# the bus and what it started must go with it.
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" --print-address=3 \
+    3>"$work/bus.address" >/dev/null 2>&1 &
+bus_pid=$!
+for _ in $(seq 100); do [[ -s $work/bus.address ]] && break; sleep 0.05; done
+bus=$(head -n 1 "$work/bus.address")
+[[ -n $bus ]] || { echo "FAIL: the session bus did not start" >&2; exit 1; }
 a11y=
 trap 'stop_buses; stop_background' EXIT
 export DBUS_SESSION_BUS_ADDRESS=$bus
