@@ -141,6 +141,9 @@ void AccessibleNode::announceCreation()
 void AccessibleNode::notify(const QString& text)
 {
     m_name = text;
+    // Orca 48 reads the text from its cache of the object, which only a name
+    // change renews; Orca 43 reads it afresh on the show.
+    announce(this, QAccessible::NameChanged);
     announce(this, QAccessible::ObjectShow);
 }
 

@@ -121,13 +121,22 @@ struct AccessibleTest : ::testing::Test {
     // The texts of the notifications sent since the last call.
     QStringList notifications()
     {
+        // Each is shown just after its new name is told: some screen readers
+        // read the text of the show from what the name change told them.
         QStringList texts;
+        const Heard* renamed = nullptr;
         for (const Heard& event : heard) {
-            if (event.role == QAccessible::Notification) {
-                EXPECT_EQ(event.type, QAccessible::ObjectShow);
-                EXPECT_EQ(event.object->parent(), toolkit.window());
-                texts << event.name;
+            if (event.role != QAccessible::Notification)
+                continue;
+            if (event.type == QAccessible::NameChanged) {
+                renamed = &event;
+                continue;
             }
+            EXPECT_EQ(event.type, QAccessible::ObjectShow);
+            EXPECT_EQ(event.object->parent(), toolkit.window());
+            EXPECT_TRUE(renamed && renamed->name == event.name) << event.name.toStdString();
+            renamed = nullptr;
+            texts << event.name;
         }
         heard.clear();
         return texts;
