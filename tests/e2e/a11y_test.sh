@@ -7,14 +7,8 @@ set -euo pipefail
 
 game=${1:?usage: a11y_test.sh path/to/huecracker}
 here=$(dirname "$0")
-# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
-source "$here/../../scripts/xvfb.sh"
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/game.log ]] && sed "s/^/game: /" "$work/game.log" >&2
-    [[ -s $work/xvfb.log ]] && sed "s/^/Xvfb: /" "$work/xvfb.log" >&2
-    exit 1
-}
+# shellcheck source-path=SCRIPTDIR source=../support/e2e.sh
+source "$here/../support/e2e.sh"
 running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 owner_pid() {  # bus-address well-known-name
     dbus-send --bus="$1" --print-reply=literal --dest=org.freedesktop.DBus / \

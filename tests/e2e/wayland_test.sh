@@ -21,12 +21,8 @@ wait_for() {
     return 1
 }
 # With the game's own lines on standard error, the protocol log left out.
-fail() {
-    echo "FAIL: $*" >&2
-    { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /' >&2
-    [[ -s $work/weston.log ]] && sed 's/^/weston: /' "$work/weston.log" >&2
-    exit 1
-}
+# The game's own words, without its protocol log.
+explain_failure() { { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /'; }
 
 cat >"$work/weston.ini" <<EOF
 [core]

@@ -11,11 +11,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 PALETTE=(804000 FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF 000080 FF00FF 800080 FFFFFF 000000)
 EMPTY=C0C0C0
 
+# A test that has more to say on failure than its logs defines explain_failure.
 fail() {
-    local log
+    local shown
     echo "FAIL: $*" >&2
-    for log in "$work"/*.log; do
-        [[ -s $log ]] && sed "s/^/$(basename "$log" .log): /" "$log" >&2
+    if declare -F explain_failure >/dev/null; then explain_failure >&2; fi
+    for shown in "$work"/*.log; do
+        [[ -s $shown ]] && sed "s/^/$(basename "$shown" .log): /" "$shown" >&2
     done
     exit 1
 }
