@@ -63,7 +63,7 @@ void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightT
     if (!m_frame)
         m_frame = requestFrameExtents(*form);
     const QMargins frame = m_frame.value_or(QMargins());
-    if (const QScreen* screen = this->screen()) {
+    if (const QScreen* screen = nextScreen()) {
         QRect room = screen->availableGeometry();
         if (compositorPlacesWindows())
             room = roomBesideUnknownDecorations(frame, screen->geometry(), room);
@@ -99,7 +99,7 @@ void QtToolkit::unloadWindow()
 
 void QtToolkit::showWindow()
 {
-    const QScreen* screen = this->screen();
+    const QScreen* screen = nextScreen();
     if (screen && !compositorPlacesWindows())
         m_window->move(
             centredClientPosition(m_window->size(), m_frame.value_or(QMargins()), screen->availableGeometry()));
@@ -263,7 +263,7 @@ void QtToolkit::end(int status)
 }
 
 // The screen the last window was on, where the next one opens.
-const QScreen* QtToolkit::screen() const
+const QScreen* QtToolkit::nextScreen() const
 {
     return m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
 }

@@ -57,7 +57,7 @@ private:
         game::Colour back;
     };
     [[nodiscard]] const Control& control(ControlId id) const;
-    [[nodiscard]] const QScreen* screen() const;
+    [[nodiscard]] const QScreen* nextScreen() const;
     [[nodiscard]] QFont font(const Font& font) const;
 
     std::function<void(int)> m_endProgram;
