@@ -7,7 +7,7 @@
 #include "game/random.h"
 #include "ui/form1.h"
 #include "ui/qt/application.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
 int main(int argc, char* argv[])
 {
@@ -18,15 +18,15 @@ int main(int argc, char* argv[])
     app::holdStartupMessages();
     QApplication application(qtArgc, argv);
     app::releaseStartupMessages();
-    ui::setUpApplication();
+    ui::qt::setUpApplication();
     try {
-        ui::QtToolkit toolkit;
+        ui::qt::QtToolkit toolkit;
         game::SeededUniform random;
         ui::Form1 form(toolkit, random);
         form.load();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        ui::showInternalError(nullptr, QString::fromLocal8Bit(error.what()));
+        ui::qt::showInternalError(nullptr, QString::fromLocal8Bit(error.what()));
     }
     return 1;
 }

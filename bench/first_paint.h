@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "tests/support/resident_memory.h"
+#include "bench/resident_memory.h"
 
 class FirstPaint final : public QObject {
 public:
@@ -30,7 +30,7 @@ protected:
                 timespec now{};
                 clock_gettime(CLOCK_REALTIME, &now);
                 std::printf("painted %lld rss_kib %ld\n",
-                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, testing_support::residentKib());
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, bench::residentKib());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

@@ -9,7 +9,7 @@
 #include "game/scoring.h"
 #include "ui/form1.h"
 #include "ui/qt/application.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void BM_load(benchmark::State& state)
 {
     game::SeededUniform random(1);
     while (state.KeepRunning()) {
-        ui::QtToolkit toolkit([](int) {});
+        ui::qt::QtToolkit toolkit([](int) {});
         ui::Form1 form(toolkit, random);
         form.load();
     }
@@ -46,7 +46,7 @@ BENCHMARK(BM_load)->Unit(benchmark::kMillisecond);
 void BM_restart(benchmark::State& state)
 {
     game::SeededUniform random(1);
-    ui::QtToolkit toolkit([](int) {});
+    ui::qt::QtToolkit toolkit([](int) {});
     ui::Form1 form(toolkit, random);
     form.load();
     while (state.KeepRunning()) {
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_CONFIG);
     QApplication app(argc, argv);
-    ui::setUpApplication();
+    ui::qt::setUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

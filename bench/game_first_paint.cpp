@@ -5,14 +5,14 @@
 #include "game/random.h"
 #include "ui/form1.h"
 #include "ui/qt/application.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ui::setUpApplication();
+    ui::qt::setUpApplication();
     FirstPaint probe;
-    ui::QtToolkit toolkit;
+    ui::qt::QtToolkit toolkit;
     game::SeededUniform random;
     ui::Form1 form(toolkit, random);
     form.load();

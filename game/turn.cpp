@@ -4,7 +4,7 @@
 
 namespace game {
 
-void Go_Click(State& state, GameEnd& end)
+bool Go_Click(State& state, GameEnd& end)
 {
     state.hits = 0;
     state.filled = 0;
@@ -19,14 +19,16 @@ void Go_Click(State& state, GameEnd& end)
     if (state.hits == PegsPerRow) {
         // The board now belongs to the new game that correct started.
         end.correct();
-        return;
+        return false;
     }
 
     evaluate(state);
     if (state.filled == PegsPerRow)
         ++state.row;
-    if (state.row >= GuessRows)
-        end.lost();
+    if (state.row < GuessRows)
+        return true;
+    end.lost();
+    return false;
 }
 
 }  // namespace game

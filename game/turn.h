@@ -16,7 +16,9 @@ protected:
 };
 
 // Submits the current row: the win test first, then scoring, then the advance
-// of a complete row, then the loss test.
-void Go_Click(State& state, GameEnd& end);
+// of a complete row, then the loss test. False once the game has ended (the
+// board then belongs to a new game, or the program has ended), true while
+// play goes on on this board.
+[[nodiscard]] bool Go_Click(State& state, GameEnd& end);
 
 }  // namespace game

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/design.h"
+#include "ui/spoken.h"
 
 namespace ui {
 namespace {
@@ -30,17 +31,6 @@ std::uint64_t clockSeed()
     std::array<std::uint32_t, 2> seed{};
     sequence.generate(seed.begin(), seed.end());
     return static_cast<std::uint64_t>(seed[0]) << 32 | seed[1];
-}
-
-std::string colourName(game::Colour colour)
-{
-    const std::optional<int> index = game::paletteIndexOf(colour);
-    return index ? std::string(game::Palette[static_cast<std::size_t>(*index)].name) : "empty";
-}
-
-std::string cluesName(int black, int white)
-{
-    return std::to_string(black) + " black, " + std::to_string(white) + " white";
 }
 
 std::size_t at(int index)
@@ -74,7 +64,7 @@ void Form1::createDesignControls()
     m_label1 = m_toolkit.create(design::label1(), {});
     m_clue[0] = m_toolkit.create(design::clue0(), {});
     m_guess[0] = m_toolkit.create(design::guess0(), {});
-    m_toolkit.setAccessibleName(m_preview, swatchName());
+    m_toolkit.setAccessibleName(m_preview, swatchText(m_toolkit.backColour(m_preview)));
 }
 
 // The design-time controls keep their order (colour 0, Go!, position 0, the
@@ -100,8 +90,6 @@ void Form1::Form_Load()
 void Form1::loaditems()
 {
     m_state.board = game::Board{};
-    m_scored.fill(false);
-    m_scoring.reset();
 
     const ControlProperties guess = design::guess0();
     for (int p = 1; p <= game::PegsPerRow; ++p) {
@@ -157,9 +145,9 @@ ControlId Form1::createElement(const ControlProperties& templ, std::string_view 
 void Form1::Color_Click(int index)
 {
     m_toolkit.setBackColour(m_preview, m_toolkit.backColour(m_color.at(at(index))));
-    const std::string chosen = swatchName();
+    const std::string chosen = swatchText(m_toolkit.backColour(m_preview));
     m_toolkit.setAccessibleName(m_preview, chosen);
-    m_toolkit.announce(chosen);
+    m_toolkit.speak(chosen);
 }
 
 void Form1::Button_Click(int index)
@@ -167,19 +155,23 @@ void Form1::Button_Click(int index)
     const int slot = game::slotOf(m_state.row, index);
     m_state.board.guess(slot).colour = m_toolkit.backColour(m_preview);
     m_toolkit.setBackColour(m_guess.at(at(slot)), m_state.board.guess(slot).colour);
-    describeRow(m_state.row);
-    describeCurrentRow();
-    m_toolkit.announce(positionName(index));
+    const std::string row = rowText(m_state, m_state.row);
+    m_toolkit.describeRow(m_state.row, design::rowPlace(m_state.row), row, true);
+    m_toolkit.setAccessibleDescription(m_go, row);
+    const std::string peg = positionText(m_state, index);
+    m_toolkit.setAccessibleName(m_button.at(at(index)), peg);
+    m_toolkit.speak(peg);
 }
 
 void Form1::Go_Click()
 {
-    // Every press that does not win scores the current row; a win restarts or
-    // ends before the board is shown again.
-    m_scoring = m_state.row;
-    game::Go_Click(m_state, *this);
-    if (!m_ended)
-        showBoard();
+    // Every press that does not end the game scores the current row, which is
+    // heard once the board shows it.
+    const int row = m_state.row;
+    if (!game::Go_Click(m_state, *this))
+        return;
+    showBoard();
+    m_toolkit.speak(scoreText(row, cluesOf(m_state.board, row)));
 }
 
 void Form1::Reset_Click()
@@ -195,22 +187,21 @@ void Form1::GiveUp_Click()
 void Form1::correct()
 {
     // The winning row's clue pegs stay unlit, but its score is heard.
-    if (const std::optional<int> row = std::exchange(m_scoring, std::nullopt))
-        announceScore(*row, {m_state.hits, 0});
+    m_toolkit.speak(scoreText(m_state.row, {.black = m_state.hits, .white = 0}));
     ask("Correct!", "You Won! Play Again?");
 }
 
 void Form1::lost()
 {
-    std::string secret = "Secret:";
-    for (int i = 1; i <= game::PegsPerRow; ++i) {
-        game::GuessSlot& peg = m_state.board.guess(game::AnswerBase + i);
-        peg.shown = true;
-        secret += (i == 1 ? " " : ", ") + colourName(peg.colour);
-    }
+    for (int i = 1; i <= game::PegsPerRow; ++i)
+        m_state.board.guess(game::AnswerBase + i).shown = true;
     showBoard();
+    // After the eighteenth row, its score comes before the secret.
+    if (m_state.row >= game::GuessRows)
+        m_toolkit.speak(scoreText(game::GuessRows - 1, cluesOf(m_state.board, game::GuessRows - 1)));
+    const std::string secret = secretText(m_state.board);
     m_toolkit.describeSecret(design::answerRowPlace(), secret);
-    m_toolkit.announce(secret);
+    m_toolkit.speak(secret);
     ask("Lost", "Sorry, you lost! Play again?");
 }
 
@@ -227,7 +218,7 @@ void Form1::restart()
 {
     m_toolkit.unloadWindow();
     load();
-    m_toolkit.announce("New game");
+    m_toolkit.speak("New game");
 }
 
 void Form1::end(int status)
@@ -255,9 +246,6 @@ std::function<void()> Form1::handler(std::function<void()> body)
 
 void Form1::showBoard()
 {
-    const std::optional<int> scored = std::exchange(m_scoring, std::nullopt);
-    if (scored)
-        m_scored[at(*scored)] = true;
     for (int slot = 1; slot <= game::GuessSlots; ++slot) {
         const game::GuessSlot& guess = m_state.board.guess(slot);
         const ControlId id = m_guess[at(slot)];
@@ -266,70 +254,30 @@ void Form1::showBoard()
     }
     for (int slot = 1; slot <= game::ClueSlots; ++slot)
         m_toolkit.setBackColour(m_clue[at(slot)], m_state.board.clue(slot));
-    for (int row = 0; row < game::GuessRows; ++row)
-        describeRow(row);
-    describeCurrentRow();
-    if (scored)
-        announceScore(*scored, cluesOf(*scored));
+    describeRows();
 }
 
-Form1::Clues Form1::cluesOf(int row) const
+void Form1::describeRows()
 {
-    Clues clues;
-    for (int k = 1; k <= game::PegsPerRow; ++k) {
-        const game::Colour clue = m_state.board.clue(game::slotOf(row, k));
-        clues.black += clue == game::ClueBlack ? 1 : 0;
-        clues.white += clue == game::ClueWhite ? 1 : 0;
+    std::string current;
+    for (int row = 0; row < game::GuessRows; ++row) {
+        std::string text = rowText(m_state, row);
+        m_toolkit.describeRow(row, design::rowPlace(row), text, row == m_state.row);
+        if (row == m_state.row)
+            current = std::move(text);
     }
-    return clues;
-}
-
-// "Row 1: red, red, orange, empty, empty, empty, empty, empty; 1 black, 2 white":
-// the pegs by colour, and the clues once the row has been scored.
-std::string Form1::rowName(int row) const
-{
-    std::string name = "Row " + std::to_string(row + 1) + ":";
-    for (int p = 1; p <= game::PegsPerRow; ++p)
-        name += (p == 1 ? " " : ", ") + colourName(m_state.board.guess(game::slotOf(row, p)).colour);
-    if (m_scored[at(row)]) {
-        const Clues clues = cluesOf(row);
-        name += "; " + cluesName(clues.black, clues.white);
-    }
-    return name;
-}
-
-// "3: red": the peg that position button 3 paints on the current row.
-std::string Form1::positionName(int position) const
-{
-    return std::to_string(position) + ": "
-        + colourName(m_state.board.guess(game::slotOf(m_state.row, position)).colour);
-}
-
-std::string Form1::swatchName() const
-{
-    return "Chosen colour: " + colourName(m_toolkit.backColour(m_preview));
-}
-
-void Form1::describeRow(int row)
-{
-    m_toolkit.describeRow(row, design::rowPlace(row), rowName(row), row == m_state.row);
+    describeCurrentRow(current);
 }
 
 // The position buttons and "Go!" speak of the row they act on; once the last
 // row is used up there is none, and the dialog comes next.
-void Form1::describeCurrentRow()
+void Form1::describeCurrentRow(const std::string& text)
 {
     if (m_state.row >= game::GuessRows)
         return;
     for (int p = 1; p <= game::PegsPerRow; ++p)
-        m_toolkit.setAccessibleName(m_button[at(p)], positionName(p));
-    m_toolkit.setAccessibleDescription(m_go, rowName(m_state.row));
-}
-
-// "Row 1: 1 black, 2 white", heard after each "Go!" before anything else happens.
-void Form1::announceScore(int row, Clues clues)
-{
-    m_toolkit.announce("Row " + std::to_string(row + 1) + ": " + cluesName(clues.black, clues.white));
+        m_toolkit.setAccessibleName(m_button[at(p)], positionText(m_state, p));
+    m_toolkit.setAccessibleDescription(m_go, text);
 }
 
 }  // namespace ui

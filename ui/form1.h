@@ -2,7 +2,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,27 +47,15 @@ private:
     [[nodiscard]] std::function<void()> handler(std::function<void()> body);
     void showBoard();
 
-    // Screen readers: what the colours on the board, in the swatch and under
-    // the position buttons say.
-    struct Clues {
-        int black = 0;
-        int white = 0;
-    };
-    [[nodiscard]] Clues cluesOf(int row) const;
-    [[nodiscard]] std::string rowName(int row) const;
-    [[nodiscard]] std::string positionName(int position) const;
-    [[nodiscard]] std::string swatchName() const;
-    void describeRow(int row);
-    void describeCurrentRow();
-    void announceScore(int row, Clues clues);
+    // Screen readers: what the colours on the board and under the position
+    // buttons say once they have changed.
+    void describeRows();
+    void describeCurrentRow(const std::string& text);
 
     Toolkit& m_toolkit;
     game::Uniform& m_random;
     game::State m_state;
     bool m_ended = false;
-    // Rows that "Go!" has scored, and the row a press of "Go!" is scoring.
-    std::array<bool, game::GuessRows> m_scored{};
-    std::optional<int> m_scoring;
 
     std::array<ControlId, game::GuessSlots + 1> m_guess{};
     std::array<ControlId, game::ClueSlots + 1> m_clue{};

@@ -80,8 +80,8 @@ public:
     virtual void setAccessibleDescription(ControlId id, std::string_view description) = 0;
     virtual void describeRow(int row, const Twips& place, std::string_view name, bool current) = 0;
     virtual void describeSecret(const Twips& place, std::string_view name) = 0;
-    // Spoken at once by a listening screen reader, wherever the focus is.
-    virtual void announce(std::string_view text) = 0;
+    // Spoken by a listening screen reader, wherever the focus is.
+    virtual void speak(std::string_view text) = 0;
 
     // Modal; Yes is the default, and there is no way to dismiss it without answering.
     [[nodiscard]] virtual Answer askYesNo(std::string_view title, std::string_view text) = 0;

@@ -51,7 +51,7 @@ struct TurnTest : ::testing::Test {
 TEST_F(TurnTest, CompleteRowIsScoredAndAdvances)
 {
     setRow(state.board, 0, "NROYKKKK");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_EQ(state.row, 1);
     EXPECT_EQ(state.filled, 8);
     EXPECT_EQ(state.hits, 4);
@@ -60,7 +60,7 @@ TEST_F(TurnTest, CompleteRowIsScoredAndAdvances)
 
     // The next row counts its own matches, and seven are scored, not a win.
     setRow(state.board, 1, "NROYGTBK");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_EQ(state.hits, 7);
     EXPECT_EQ(clues(state.board, 1), "BBBBBBB.");
     EXPECT_TRUE(end.calls.empty());
@@ -69,13 +69,13 @@ TEST_F(TurnTest, CompleteRowIsScoredAndAdvances)
 TEST_F(TurnTest, IncompleteRowIsScoredButStaysCurrent)
 {
     setRow(state.board, 0, "NRO.KKKK");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_EQ(state.row, 0);
     EXPECT_EQ(state.filled, 7);
     EXPECT_EQ(clues(state.board, 0), "BBB.....");
 
     setRow(state.board, 0, "NROGKKKK");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_EQ(state.row, 1);
     EXPECT_EQ(clues(state.board, 0), "BBBW....");
 }
@@ -83,10 +83,10 @@ TEST_F(TurnTest, IncompleteRowIsScoredButStaysCurrent)
 TEST_F(TurnTest, EmptyRowLightsNothingAndStays)
 {
     setRow(state.board, 0, "KKKKKKKK");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     ASSERT_EQ(state.row, 1);
     // The next press submits the untouched next row.
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_EQ(state.row, 1);
     EXPECT_EQ(state.filled, 0);
     EXPECT_EQ(clues(state.board, 1), "........");
@@ -97,7 +97,7 @@ TEST_F(TurnTest, WinIsAnnouncedBeforeAnyScoringAndEndsTheSubmission)
 {
     setRow(state.board, 4, "NROYGTBI");
     state.row = 4;
-    Go_Click(state, end);
+    EXPECT_FALSE(Go_Click(state, end));
     ASSERT_EQ(end.calls, std::vector<std::string>{"correct"});
     EXPECT_EQ(end.cluesAtCall[0], "........");
     // Nothing ran on the new game after correct returned.
@@ -110,7 +110,7 @@ TEST_F(TurnTest, WinOnTheEighteenthRowIsAWinNotALoss)
 {
     state.row = 17;
     setRow(state.board, 17, "NROYGTBI");
-    Go_Click(state, end);
+    EXPECT_FALSE(Go_Click(state, end));
     EXPECT_EQ(end.calls, std::vector<std::string>{"correct"});
 }
 
@@ -120,7 +120,7 @@ TEST_F(TurnTest, EighteenthCompleteRowLosesWithItsCluesLit)
         ASSERT_EQ(state.row, row);
         ASSERT_TRUE(end.calls.empty()) << "lost after row " << row;
         setRow(state.board, row, "IBTGYORN");
-        Go_Click(state, end);
+        EXPECT_EQ(Go_Click(state, end), row < GuessRows - 1);
     }
     ASSERT_EQ(end.calls, std::vector<std::string>{"lost"});
     EXPECT_EQ(end.cluesAtCall[0], "WWWWWWWW");
@@ -130,7 +130,7 @@ TEST_F(TurnTest, IncompleteEighteenthRowDoesNotLose)
 {
     state.row = 17;
     setRow(state.board, 17, "IBTGYOR.");
-    Go_Click(state, end);
+    EXPECT_TRUE(Go_Click(state, end));
     EXPECT_TRUE(end.calls.empty());
     EXPECT_EQ(state.row, 17);
 }

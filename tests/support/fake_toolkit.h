@@ -33,7 +33,7 @@ public:
         std::string text;
         std::vector<std::string> answerRowShown;  // colours of Guess(145..152) as shown, "" when hidden
         std::string secret;                       // what a screen reader was told of it
-        std::vector<std::string> announced;       // everything announced before the question
+        std::vector<std::string> spoken;          // everything spoken before the question
     };
 
     void loadWindow(std::string_view caption, int width, int height, game::Colour background) override
@@ -100,11 +100,11 @@ public:
         secret = name;
         secretPlace = place;
     }
-    void announce(std::string_view text) override { announced.emplace_back(text); }
+    void speak(std::string_view text) override { spoken.emplace_back(text); }
 
     Answer askYesNo(std::string_view title, std::string_view text) override
     {
-        Question question{std::string(title), std::string(text), {}, secret, announced};
+        Question question{std::string(title), std::string(text), {}, secret, spoken};
         for (int i = 145; i <= 152; ++i) {
             const ControlProperties& peg = named("Guess(" + std::to_string(i) + ")").properties;
             question.answerRowShown.push_back(peg.visible ? std::to_string(peg.back.bgr) : "");
@@ -151,7 +151,7 @@ public:
     std::array<RowText, 18> rows;
     std::string secret;
     Twips secretPlace;
-    std::vector<std::string> announced;
+    std::vector<std::string> spoken;
     std::deque<Answer> answers;
     std::function<void()> whileAsking;  // looks at the window while a question is open
     std::vector<Question> questions;

@@ -198,7 +198,7 @@ TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
     play("ROR.....");
     EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, empty, empty, empty, empty, empty; 1 black, 2 white");
     EXPECT_TRUE(toolkit.rows[0].current);
-    EXPECT_EQ(toolkit.announced.back(), "Row 1: 1 black, 2 white");
+    EXPECT_EQ(toolkit.spoken.back(), "Row 1: 1 black, 2 white");
     // Pegs painted after a scoring keep its clues until the next "Go!".
     toolkit.click("Color(0)");
     toolkit.click("Button(4)");
@@ -207,10 +207,11 @@ TEST_F(Form1Test, ScreenReadersHearEachRowByItsPegsAndLatestClues)
 
     play("....KKKK");
     EXPECT_EQ(toolkit.rows[0].name, "Row 1: red, orange, red, brown, black, black, black, black; 1 black, 2 white");
-    EXPECT_EQ(toolkit.announced.back(), "Row 1: 1 black, 2 white");
+    EXPECT_EQ(toolkit.spoken.back(), "Row 1: 1 black, 2 white");
     toolkit.click("Go");
-    EXPECT_EQ(toolkit.announced.back(), "Row 2: 0 black, 0 white");
-    EXPECT_EQ(toolkit.rows[1].name, "Row 2: " + empty + "; 0 black, 0 white");
+    EXPECT_EQ(toolkit.spoken.back(), "Row 2: 0 black, 0 white");
+    // Like the board, the current row's text shows no clue where none is lit.
+    EXPECT_EQ(toolkit.rows[1].name, "Row 2: " + empty);
     EXPECT_EQ(toolkit.rows[2].name, "Row 3: " + empty);
     for (int row = 0; row < 18; ++row)
         EXPECT_EQ(toolkit.rows[static_cast<std::size_t>(row)].current, row == 1) << row;
@@ -226,7 +227,7 @@ TEST_F(Form1Test, ScreenReadersHearEachChoiceAndEachPegAndWhatThePositionsWouldP
     EXPECT_EQ(goSays(), "Row 1: empty, empty, empty, empty, empty, empty, empty, empty");
     toolkit.click("Color(1)");
     toolkit.click("Button(3)");
-    EXPECT_EQ(toolkit.announced, (std::vector<std::string>{"Chosen colour: red", "3: red"}));
+    EXPECT_EQ(toolkit.spoken, (std::vector<std::string>{"Chosen colour: red", "3: red"}));
     EXPECT_EQ(name(3), "3: red");
     EXPECT_EQ(name(8), "8: empty");
     EXPECT_EQ(goSays(), "Row 1: empty, empty, red, empty, empty, empty, empty, empty");
@@ -239,7 +240,7 @@ TEST_F(Form1Test, ScreenReadersHearEachChoiceAndEachPegAndWhatThePositionsWouldP
     toolkit.click("Button(8)");
     toolkit.click("Reset");
     EXPECT_EQ(name(8), "8: empty");
-    EXPECT_EQ(toolkit.announced.back(), "New game");
+    EXPECT_EQ(toolkit.spoken.back(), "New game");
 }
 
 TEST_F(Form1Test, TheSecretIsReadOnlyWhileItIsUncoveredAndHeardBeforeTheQuestion)
@@ -252,10 +253,10 @@ TEST_F(Form1Test, TheSecretIsReadOnlyWhileItIsUncoveredAndHeardBeforeTheQuestion
     ASSERT_EQ(toolkit.questions.size(), 1u);
     const std::string secret = "Secret: red, red, orange, yellow, green, cyan, blue, navy";
     EXPECT_EQ(toolkit.questions[0].secret, secret);
-    EXPECT_EQ(toolkit.questions[0].announced, std::vector<std::string>{secret});
+    EXPECT_EQ(toolkit.questions[0].spoken, std::vector<std::string>{secret});
     EXPECT_EQ(place, (Twips{0, 8910, 3960, 495}));
     EXPECT_EQ(toolkit.secret, "");
-    EXPECT_EQ(toolkit.announced, (std::vector<std::string>{secret, "New game"}));
+    EXPECT_EQ(toolkit.spoken, (std::vector<std::string>{secret, "New game"}));
 }
 
 TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
@@ -267,9 +268,9 @@ TEST_F(Form1Test, WinAsksAndYesStartsAFreshGameInARebuiltWindow)
     EXPECT_EQ(toolkit.questions[0].title, "Correct!");
     EXPECT_EQ(toolkit.questions[0].text, "You Won! Play Again?");
     EXPECT_EQ(toolkit.questions[0].answerRowShown, std::vector<std::string>(8, ""));
-    EXPECT_EQ(toolkit.questions[0].announced.back(), "Row 2: 8 black, 0 white");
+    EXPECT_EQ(toolkit.questions[0].spoken.back(), "Row 2: 8 black, 0 white");
     EXPECT_EQ(form.state().hits, 6);
-    EXPECT_EQ(toolkit.announced.back(), "New game");
+    EXPECT_EQ(toolkit.spoken.back(), "New game");
 
     EXPECT_EQ(toolkit.unloads, 1);
     EXPECT_EQ(toolkit.loads, 2);
@@ -309,13 +310,19 @@ TEST_F(Form1Test, EighteenCompleteRowsLoseWithTheLastCluesShowing)
 {
     toolkit.answers = {Answer::Yes};
     std::string lastClues;
-    toolkit.whileAsking = [&] { lastClues = cluesOnScreen(17); };
+    std::string goSays;
+    toolkit.whileAsking = [&] {
+        lastClues = cluesOnScreen(17);
+        goSays = toolkit.named("Go").description;
+    };
     for (int row = 0; row < 18; ++row)
         play(row < 17 ? "IBTGYORK" : "RROYGTIB");
     ASSERT_EQ(toolkit.questions.size(), 1u);
     EXPECT_EQ(toolkit.questions[0].title, "Lost");
     EXPECT_EQ(lastClues, "BBBBBBWW");
-    const std::vector<std::string>& heard = toolkit.questions[0].announced;
+    // There is no nineteenth row for "Go!" to speak of.
+    EXPECT_EQ(goSays, "Row 18: red, red, orange, yellow, green, cyan, navy, blue");
+    const std::vector<std::string>& heard = toolkit.questions[0].spoken;
     ASSERT_GE(heard.size(), 2u);
     EXPECT_EQ(heard[heard.size() - 2], "Row 18: 6 black, 2 white");
     EXPECT_EQ(heard.back(), "Secret: red, red, orange, yellow, green, cyan, blue, navy");

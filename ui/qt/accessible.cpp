@@ -4,11 +4,11 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 // Nothing is built or sent unless a screen reader listens.
-void announce(QObject* object, QAccessible::Event event)
+void send(QObject* object, QAccessible::Event event)
 {
     if (!QAccessible::isActive())
         return;
@@ -122,7 +122,7 @@ void AccessibleNode::setName(const QString& name)
     if (name == m_name)
         return;
     m_name = name;
-    announce(this, QAccessible::NameChanged);
+    send(this, QAccessible::NameChanged);
 }
 
 void AccessibleNode::setDescription(const QString& description)
@@ -130,21 +130,21 @@ void AccessibleNode::setDescription(const QString& description)
     if (description == m_description)
         return;
     m_description = description;
-    announce(this, QAccessible::DescriptionChanged);
+    send(this, QAccessible::DescriptionChanged);
 }
 
-void AccessibleNode::announceCreation()
+void AccessibleNode::tellCreated()
 {
-    announce(this, QAccessible::ObjectCreated);
+    send(this, QAccessible::ObjectCreated);
 }
 
-void AccessibleNode::notify(const QString& text)
+void AccessibleNode::showNotification(const QString& text)
 {
     m_name = text;
     // Orca 48 reads the text from its cache of the object, which only a name
     // change renews; Orca 43 reads it afresh on the show.
-    announce(this, QAccessible::NameChanged);
-    announce(this, QAccessible::ObjectShow);
+    send(this, QAccessible::NameChanged);
+    send(this, QAccessible::ObjectShow);
 }
 
 void installAccessibility()
@@ -152,4 +152,4 @@ void installAccessibility()
     QAccessible::installFactory(interfaceFor);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QString>
 
-namespace ui {
+namespace ui::qt {
 
 // Something a screen reader reads where no widget stands: the board and its
 // rows, the swatch, the uncovered secret, a notification. Its place is in the
@@ -21,14 +21,14 @@ public:
     [[nodiscard]] QRect place() const { return m_place; }
 
     void setPlace(QRect place) { m_place = place; }
-    // Each change is announced to a listening screen reader.
+    // A listening screen reader is told of each change.
     void setName(const QString& name);
     void setDescription(const QString& description);
     // Tells a listening screen reader that the node has just appeared.
-    void announceCreation();
+    void tellCreated();
     // Takes the text as its name and tells a listening screen reader that it
     // has just shown, which is what has a notification spoken.
-    void notify(const QString& text);
+    void showNotification(const QString& text);
 
 private:
     QAccessible::Role m_role;
@@ -51,4 +51,4 @@ protected:
 // Gives frames and nodes their interfaces. Once per program.
 void installAccessibility();
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -10,7 +10,7 @@
 
 #include "ui/qt/accessible.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 const QString AppId = QStringLiteral("org.huecracker.Huecracker");
@@ -54,4 +54,4 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(AppId);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

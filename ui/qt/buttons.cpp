@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 void fillFrame(QPainter& painter, QRect outer, int width, QColor colour)
@@ -68,4 +68,4 @@ void ColourButton::paintEvent(QPaintEvent*)
     paintFocusRing(painter, *this);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace ui {
+namespace ui::qt {
 
 // Once the keyboard is in use, the focused button wears a ring of black and
 // white inside its edge; any key counts as use, Space too, which moves no focus.
@@ -55,4 +55,4 @@ private:
     QColor m_colour;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

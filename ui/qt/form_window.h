@@ -1,20 +1,21 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include <QColor>
-#include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
-#include "game/board.h"
 #include "ui/qt/accessible.h"
+#include "ui/qt/accessible_board.h"
+#include "ui/qt/scale.h"
+#include "ui/toolkit.h"
 
-namespace ui {
+namespace ui::qt {
 
 // A peg (circle with a thin outline) or the swatch (rectangle, no outline),
 // filled with its colour. Shapes have no window of their own: the form paints
@@ -23,35 +24,37 @@ struct Shape {
     enum class Form { Circle, Rectangle };
     QString name;
     Form form = Form::Circle;
-    QRect rect;
+    Twips place;
+    QRect rect;  // where the window's scale draws the place
     QColor colour;
     bool visible = false;
-    QPointer<AccessibleNode> node;  // what a screen reader reads of it, if anything
 };
 
-// The top-level window: paints its background and its shapes, and holds what
-// a screen reader reads of the board. Painting the background here rather than
-// through a palette matters: each window's new palette key would fill the
-// style's pixmap cache with copies of the same buttons, one set per restart.
+// The top-level window: lays out its controls and shapes from their twips at
+// its scale, paints its background and its shapes, and keeps the keyboard's
+// order. Painting the background here rather than through a palette matters:
+// each window's new palette key would fill the style's pixmap cache with
+// copies of the same buttons, one set per restart.
 class FormWindow final : public QWidget, public AccessibleFrame {
 public:
-    explicit FormWindow(QColor background);
+    FormWindow(QColor background, QSize twips);
 
+    // Fixes the window's size to its twips at this scale.
+    void setScale(double scale);
+    [[nodiscard]] const Scale& scale() const { return m_scale; }
+
+    // Puts a child where its twips lie at the window's scale; with points, its
+    // font's size follows the scale too.
+    void place(QWidget& control, const Twips& place, std::optional<double> points = {});
     int addShape(Shape shape);
     void setShapeColour(int index, QColor colour);
     void setShapeVisible(int index, bool visible);
-    void setShapeAccessibleName(int index, const QString& name);
     [[nodiscard]] int shapeCount() const { return static_cast<int>(m_shapes.size()); }
     [[nodiscard]] const Shape& shape(int index) const { return m_shapes.at(static_cast<std::size_t>(index)); }
     // Null when there is no shape of that name.
     [[nodiscard]] const Shape* shapeNamed(const QString& name) const;
 
-    // The board as a list of its guess rows, and the secret once uncovered,
-    // each where it is drawn; a resting mouse shows their texts too.
-    void describeRow(int row, QRect place, const QString& name, bool current);
-    void describeSecret(QRect place, const QString& name);
-    // Has a listening screen reader speak the text; with none, does nothing.
-    void announce(const QString& text);
+    [[nodiscard]] AccessibleBoard& reader() { return m_reader; }
 
     // The order in which Tab reaches the controls that take the focus; the
     // others keep their place in it for screen readers.
@@ -65,21 +68,23 @@ public:
     void releaseControls(const QObject* busy);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showSecretToCursorAtRest();
+    struct Placed {
+        QPointer<QWidget> control;
+        Twips place;
+        std::optional<double> points;
+    };
+    void layOut(Placed& placed) const;
 
     QColor m_background;
+    QSize m_twips;
+    Scale m_scale;
+    std::vector<Placed> m_placed;
     std::vector<Shape> m_shapes;
     std::vector<QPointer<QWidget>> m_keyboardOrder;
-    AccessibleNode* m_board = nullptr;
-    std::array<AccessibleNode*, game::GuessRows> m_rows{};
-    AccessibleNode* m_secret = nullptr;
-    AccessibleNode* m_notification = nullptr;
-    QString m_unheard;  // said before the window was active
-    QPoint m_cursor;    // where the cursor was at the last look, in screen coordinates
+    AccessibleBoard m_reader{*this, m_scale};
 };
 
-}  // namespace ui
+}  // namespace ui::qt

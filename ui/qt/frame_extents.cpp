@@ -13,7 +13,7 @@
 
 #include <xcb/xcb.h>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -115,4 +115,4 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     return std::nullopt;
 }
 
-}  // namespace ui
+}  // namespace ui::qt

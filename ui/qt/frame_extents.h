@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui::qt {
 
 // The frame that will stand round the window, learnt before the window first
 // shows: on X11 asked of the window manager, on Wayland the title bar and
@@ -16,4 +16,4 @@ namespace ui {
 // On Wayland the compositor places windows, and a window's position is not its own to set.
 [[nodiscard]] bool compositorPlacesWindows();
 
-}  // namespace ui
+}  // namespace ui::qt

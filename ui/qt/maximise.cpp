@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
@@ -54,4 +54,4 @@ void keepThroughMaximise(QWidget& window)
     new MaximiseGuard(window);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui::qt {
 
 // Lets a window of fixed size be maximised without ending the program, and
 // gives it back its size once it is restored. Wayland compositors require a
@@ -11,4 +11,4 @@ namespace ui {
 // their places and the extra room shows its background.
 void keepThroughMaximise(QWidget& window);
 
-}  // namespace ui
+}  // namespace ui::qt

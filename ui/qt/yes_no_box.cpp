@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-namespace ui {
+namespace ui::qt {
 
 YesNoBox::YesNoBox(const QString& title, const QString& text, QWidget* parent)
     : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent)
@@ -26,4 +26,4 @@ void YesNoBox::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
-namespace ui {
+namespace ui::qt {
 
 // A Yes/No question that only Yes or No can answer: Escape and the close box,
 // which QMessageBox would take as No, do nothing. Yes is the default.
@@ -16,4 +16,4 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -27,9 +27,9 @@
 #include "tests/support/rows.h"
 #include "ui/form1.h"
 #include "ui/qt/accessible.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 using game::testing::ScriptedUniform;
@@ -327,4 +327,4 @@ TEST_F(SilentAccessibleTest, WithNoScreenReaderNothingIsBuiltToBeHeard)
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::qt

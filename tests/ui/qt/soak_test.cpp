@@ -18,14 +18,14 @@
 
 #include <gtest/gtest.h>
 
+#include "bench/resident_memory.h"
 #include "tests/support/oracle.h"
 #include "tests/support/qt_support.h"
-#include "tests/support/resident_memory.h"
 #include "ui/form1.h"
 #include "ui/qt/form_window.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 using testing::liveWidgets;
@@ -239,7 +239,7 @@ TEST(Soak, RandomClicksKeepEveryInvariant)
 long residentKib()
 {
     malloc_trim(0);
-    return testing_support::residentKib();
+    return bench::residentKib();
 }
 
 TEST(Soak, RestartsKeepResidentMemoryFlatPacedOrInABurst)
@@ -284,4 +284,4 @@ TEST(Soak, RestartsKeepResidentMemoryFlatPacedOrInABurst)
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::qt

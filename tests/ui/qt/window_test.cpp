@@ -24,9 +24,9 @@
 #include "tests/support/rows.h"
 #include "ui/form1.h"
 #include "ui/qt/form_window.h"
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 using game::testing::ScriptedUniform;
@@ -434,4 +434,4 @@ TEST_F(QtWindowTest, ClosingTheWindowEndsTheEventLoopWithStatusZero)
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::qt

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-namespace testing_support {
+namespace bench {
 
 inline long residentKib()
 {
@@ -17,4 +17,4 @@ inline long residentKib()
     return -1;
 }
 
-}  // namespace testing_support
+}  // namespace bench

@@ -1,8 +1,7 @@
-#include "ui/qt/toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
 #include <stdexcept>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -14,7 +13,7 @@
 #include "ui/qt/maximise.h"
 #include "ui/qt/yes_no_box.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 QString text(std::string_view s)
@@ -27,6 +26,16 @@ QColor qcolor(game::Colour colour)
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
+QFont qfont(const Font& font)
+{
+    QFont result(text(font.face));
+    result.setBold(font.bold);
+    // Captions are plain ASCII that every face has; without merging, Qt skips
+    // asking fontconfig for fallback faces.
+    result.setStyleStrategy(QFont::NoFontMerging);
+    return result;
+}
+
 }  // namespace
 
 void showInternalError(QWidget* parent, const QString& message)
@@ -35,7 +44,9 @@ void showInternalError(QWidget* parent, const QString& message)
         QStringLiteral("Huecracker met an internal error and must close:\n%1").arg(message));
 }
 
-QtToolkit::QtToolkit(std::function<void(int)> endProgram) : m_endProgram(std::move(endProgram))
+QtToolkit::QtToolkit(std::function<void(int)> endProgram)
+    : m_endProgram(std::move(endProgram)),
+      m_placement(compositorPlacesWindows())
 {
     if (!m_endProgram)
         m_endProgram = [](int status) { QCoreApplication::exit(status); };
@@ -48,30 +59,20 @@ QtToolkit::~QtToolkit()
 
 void QtToolkit::loadWindow(std::string_view caption, int widthTwips, int heightTwips, game::Colour background)
 {
-    auto* form = new FormWindow(qcolor(background));
+    auto* form = new FormWindow(qcolor(background), QSize(widthTwips, heightTwips));
     form->setObjectName(QStringLiteral("Form1"));
     form->setWindowTitle(text(caption));
     m_window = form;
     m_controls.clear();
     m_firstFocus = nullptr;
 
-    const QSize natural = Scale().clientSize(widthTwips, heightTwips);
-    form->setFixedSize(natural);
-    // The frame known from an earlier load holds for this one; the first load
-    // asks before the window shows, as a window of fixed size, which some
-    // managers frame more thinly.
-    if (!m_frame)
-        m_frame = requestFrameExtents(*form);
-    const QMargins frame = m_frame.value_or(QMargins());
-    if (const QScreen* screen = nextScreen()) {
-        QRect room = screen->availableGeometry();
-        if (compositorPlacesWindows())
-            room = roomBesideUnknownDecorations(frame, screen->geometry(), room);
-        m_scale = Scale(fitScale(natural, frame, room));
-    } else {
-        m_scale = Scale();
-    }
-    form->setFixedSize(m_scale.clientSize(widthTwips, heightTwips));
+    // The first load asks for the frame before the window shows, as a window
+    // of fixed size, which some managers frame more thinly.
+    form->setScale(1.0);
+    if (!m_placement.knowsFrame())
+        m_placement.frameAsked(requestFrameExtents(*form));
+    const QScreen* screen = m_placement.nextScreen();
+    form->setScale(screen ? m_placement.scale(form->size(), areaOf(*screen)) : 1.0);
     // The native window exists before the window is placed, at every load
     // alike: Qt takes a position given to a window that has one as the
     // client's, and one given to a window that has none yet as the frame's.
@@ -85,10 +86,8 @@ void QtToolkit::unloadWindow()
     m_firstFocus = nullptr;
     if (!m_window)
         return;
-    if (const QWindow* handle = m_window->windowHandle(); handle && m_window->isVisible()) {
-        m_frame = learntFrame(m_frame, handle->frameMargins());
-        m_screen = handle->screen();
-    }
+    if (QWindow* handle = m_window->windowHandle(); handle && m_window->isVisible())
+        m_placement.windowClosed(handle->frameMargins(), handle->screen());
     m_window->hide();
     // Restarts can come faster than the event loop: the controls go now, and
     // the bare window, on whose stack the click may still be, once it has run.
@@ -99,10 +98,10 @@ void QtToolkit::unloadWindow()
 
 void QtToolkit::showWindow()
 {
-    const QScreen* screen = nextScreen();
-    if (screen && !compositorPlacesWindows())
-        m_window->move(
-            centredClientPosition(m_window->size(), m_frame.value_or(QMargins()), screen->availableGeometry()));
+    if (const QScreen* screen = m_placement.nextScreen()) {
+        if (const std::optional<QPoint> position = m_placement.clientPosition(m_window->size(), areaOf(*screen)))
+            m_window->move(*position);
+    }
     m_window->show();
     if (m_firstFocus)
         m_firstFocus->setFocus(Qt::OtherFocusReason);
@@ -112,7 +111,6 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
 {
     if (!m_window)
         throw std::logic_error("control created with no window loaded");
-    const QRect place = m_scale.pixels(properties.place);
 
     QWidget* widget = nullptr;
     QAbstractButton* button = nullptr;
@@ -122,13 +120,13 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
         const auto form = properties.kind == ControlKind::Circle ? Shape::Form::Circle : Shape::Form::Rectangle;
         const int shape = m_window->addShape({.name = text(properties.name),
             .form = form,
-            .rect = place,
+            .place = properties.place,
+            .rect = {},
             .colour = qcolor(properties.back),
-            .visible = properties.visible,
-            .node = {}});
+            .visible = properties.visible});
         m_controls.push_back({nullptr, shape, properties.back});
         if (!properties.accessibleName.empty())
-            m_window->setShapeAccessibleName(shape, text(properties.accessibleName));
+            m_window->reader().nameShape(shape, properties.place, text(properties.accessibleName));
         return static_cast<ControlId>(m_controls.size() - 1);
     }
     case ControlKind::CommandButton:
@@ -153,10 +151,11 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
     if (!properties.accessibleName.empty())
         widget->setAccessibleName(text(properties.accessibleName));
     if (properties.font)
-        widget->setFont(font(*properties.font));
+        widget->setFont(qfont(*properties.font));
     if (button && !properties.tabStop)
         button->setFocusPolicy(Qt::NoFocus);
-    widget->setGeometry(place);
+    m_window->place(
+        *widget, properties.place, properties.font ? std::optional<double>(properties.font->points) : std::nullopt);
     widget->setVisible(properties.visible);
     if (button && onClick) {
         // Clicks never nest: while a dialog waits, the window takes none.
@@ -212,7 +211,7 @@ void QtToolkit::setAccessibleName(ControlId id, std::string_view name)
 {
     const Control& target = control(id);
     if (target.shape >= 0)
-        m_window->setShapeAccessibleName(target.shape, text(name));
+        m_window->reader().nameShape(target.shape, m_window->shape(target.shape).place, text(name));
     else if (const QString changed = text(name); changed != target.widget->accessibleName())
         target.widget->setAccessibleName(changed);
 }
@@ -228,18 +227,18 @@ void QtToolkit::setAccessibleDescription(ControlId id, std::string_view descript
 
 void QtToolkit::describeRow(int row, const Twips& place, std::string_view name, bool current)
 {
-    m_window->describeRow(row, m_scale.pixels(place), text(name), current);
+    m_window->reader().describeRow(row, place, text(name), current);
 }
 
 void QtToolkit::describeSecret(const Twips& place, std::string_view name)
 {
-    m_window->describeSecret(m_scale.pixels(place), text(name));
+    m_window->reader().describeSecret(place, text(name));
 }
 
-void QtToolkit::announce(std::string_view message)
+void QtToolkit::speak(std::string_view message)
 {
-    if (m_window && QAccessible::isActive())
-        m_window->announce(text(message));
+    if (m_window)
+        m_window->reader().notify(text(message));
 }
 
 Answer QtToolkit::askYesNo(std::string_view title, std::string_view message)
@@ -262,26 +261,9 @@ void QtToolkit::end(int status)
     m_endProgram(status);
 }
 
-// The screen the last window was on, where the next one opens.
-const QScreen* QtToolkit::nextScreen() const
-{
-    return m_screen ? m_screen.data() : QGuiApplication::primaryScreen();
-}
-
 const QtToolkit::Control& QtToolkit::control(ControlId id) const
 {
     return m_controls.at(static_cast<std::size_t>(id));
 }
 
-QFont QtToolkit::font(const Font& font) const
-{
-    QFont result(text(font.face));
-    result.setPixelSize(m_scale.fontPixels(font.points));
-    result.setBold(font.bold);
-    // Captions are plain ASCII that every face has; without merging, Qt skips
-    // asking fontconfig for fallback faces.
-    result.setStyleStrategy(QFont::NoFontMerging);
-    return result;
-}
-
-}  // namespace ui
+}  // namespace ui::qt

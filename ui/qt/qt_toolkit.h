@@ -1,19 +1,17 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <vector>
 
-#include <QMargins>
 #include <QPointer>
-#include <QScreen>
+#include <QString>
 #include <QWidget>
 
 #include "ui/qt/form_window.h"
-#include "ui/qt/scale.h"
+#include "ui/qt/placement.h"
 #include "ui/toolkit.h"
 
-namespace ui {
+namespace ui::qt {
 
 // The toolkit on Qt 6 Widgets: one top-level QWidget per load, its controls as
 // children, so unloading the window destroys them all. Each load picks one
@@ -41,7 +39,7 @@ public:
     void setAccessibleDescription(ControlId id, std::string_view description) override;
     void describeRow(int row, const Twips& place, std::string_view name, bool current) override;
     void describeSecret(const Twips& place, std::string_view name) override;
-    void announce(std::string_view text) override;
+    void speak(std::string_view text) override;
 
     [[nodiscard]] Answer askYesNo(std::string_view title, std::string_view text) override;
     void reportError(std::string_view message) override;
@@ -57,21 +55,16 @@ private:
         game::Colour back;
     };
     [[nodiscard]] const Control& control(ControlId id) const;
-    [[nodiscard]] const QScreen* nextScreen() const;
-    [[nodiscard]] QFont font(const Font& font) const;
 
     std::function<void(int)> m_endProgram;
     QPointer<FormWindow> m_window;
     std::vector<Control> m_controls;
-    Scale m_scale;
     QWidget* m_firstFocus = nullptr;
     QPointer<QObject> m_clicked;  // the button whose click is being handled
-    // The frame since it was first known, and the screen of the last load.
-    std::optional<QMargins> m_frame;
-    QPointer<QScreen> m_screen;
+    Placement m_placement;
 };
 
 // The message box for an error that no player action can cause.
 void showInternalError(QWidget* parent, const QString& message);
 
-}  // namespace ui
+}  // namespace ui::qt
