@@ -237,6 +237,16 @@ TEST_F(QtWindowTest, OnA640x480ScreenEveryCaptionStillFitsItsControl)
     }
 }
 
+TEST_F(QtWindowTest, AMaximisedWindowTakesItsOwnFixedSizeBackOnceRestored)
+{
+    const QSize natural = window()->size();
+    window()->showMaximized();
+    EXPECT_NE(window()->minimumSize(), window()->maximumSize());
+    window()->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window()->minimumSize() == window()->maximumSize(); }));
+    EXPECT_EQ(window()->size(), natural);
+}
+
 // As a window manager would on showing it.
 void activate(QWidget* window)
 {
