@@ -140,6 +140,9 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
     case ControlKind::Label: {
         auto* label = new QLabel(text(properties.caption), m_window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Its text takes the theme's colour, so its background must too: the
+        // form's fixed grey is no ground for a dark theme's light text.
+        label->setAutoFillBackground(true);
         widget = label;
         break;
     }

@@ -1,9 +1,12 @@
 // The real widgets on Qt's offscreen platform, driven by mouse clicks and key presses.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -270,6 +274,47 @@ double contrast(QColor a, QColor b)
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The label's text against what it is drawn on, under the palettes a desktop
+// theme may give: its ground is its own, whatever the form's fixed grey.
+TEST(QtWindowPalette, TheLabelStandsOutUnderLightDarkAndHighContrastThemes)
+{
+    const QPalette original = QApplication::palette();
+    const auto themed = [](QColor window, QColor text) {
+        QPalette palette(window);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+        return palette;
+    };
+    const std::pair<const char*, QPalette> palettes[] = {{"default", original},
+        {"light", themed(QColor(250, 250, 250), QColor(20, 20, 20))},
+        {"dark", themed(QColor(53, 53, 53), QColor(238, 238, 236))}, {"high contrast", themed(Qt::black, Qt::white)}};
+    for (const auto& [name, palette] : palettes) {
+        QApplication::setPalette(palette);
+        QtToolkit toolkit{[](int) {}};
+        ScriptedUniform random = ScriptedUniform::forSecret("RROYGTBI");
+        Form1 form{toolkit, random};
+        form.load();
+        // Less the edges that neighbours overlap; the ground is what most pixels show.
+        const QRect label = toolkit.window()->findChild<QLabel*>("Label1")->geometry().adjusted(0, 1, -1, -1);
+        const QImage image = toolkit.window()->grab().toImage().copy(label);
+        std::map<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ++counts[image.pixel(x, y)];
+        }
+        const QColor ground(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first);
+        double best = 1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrast(image.pixelColor(x, y), ground));
+        }
+        EXPECT_GE(best, 4.5) << name;
+    }
+    QApplication::setPalette(original);
 }
 
 TEST_F(QtWindowTest, TheKeyboardStartsOnBrownAndTabsThroughColoursPositionsAndCommands)
