@@ -8,6 +8,7 @@
 
 #include "game/scoring.h"
 #include "ui/form1.h"
+#include "offscreen.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -61,7 +62,7 @@ BENCHMARK(BM_restart)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_CONFIG);
+    useOffscreenScreens();
     QApplication app(argc, argv);
     ui::qt::setUpApplication();
     benchmark::Initialize(&argc, argv);

@@ -1,6 +1,8 @@
 #include "ui/qt/buttons.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QStyleOptionButton>
 #include <qdrawutil.h>
 
 namespace ui::qt {
@@ -36,15 +38,30 @@ void noteKeyboardUse(QWidget& button)
     }
 }
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : KeyboardButton(caption, parent)
+CommandButton::CommandButton(const QString& caption, QColor ground, QWidget* parent)
+    : KeyboardButton(caption, parent),
+      m_ground(ground)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CommandButton::paintEvent(QPaintEvent* event)
+// At a fractional scale the style's antialiased corners come out a shade
+// apart when the button is painted alone or with the window. Drawn into an
+// image of its own, on its own ground, it comes out the same either way.
+void CommandButton::paintEvent(QPaintEvent*)
 {
-    QPushButton::paintEvent(event);
-    QPainter painter(this);
-    paintFocusRing(painter, *this);
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(m_ground);
+    {
+        QPainter painter(&image);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        paintFocusRing(painter, *this);
+    }
+    QPainter(this).drawImage(0, 0, image);
 }
 
 ColourButton::ColourButton(QColor colour, QWidget* parent) : KeyboardButton(parent), m_colour(colour)

@@ -32,13 +32,16 @@ protected:
     }
 };
 
-// A push button with a caption.
+// A push button with a caption, on the form's ground.
 class CommandButton final : public KeyboardButton<QPushButton> {
 public:
-    CommandButton(const QString& caption, QWidget* parent);
+    CommandButton(const QString& caption, QColor ground, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_ground;
 };
 
 // A push button that shows its colour flat inside a raised bevel.

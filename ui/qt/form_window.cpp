@@ -152,7 +152,10 @@ void FormWindow::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), m_background);
     const qreal ratio = devicePixelRatioF();
     for (const Shape& item : m_shapes) {
-        if (!item.visible || !event->region().intersects(item.rect))
+        // At a fractional scale neighbours share the device pixels of their
+        // common edge, which the repaint of one fills with the background: the
+        // other must be drawn again there too.
+        if (!item.visible || !event->region().intersects(item.rect.adjusted(-1, -1, 1, 1)))
             continue;
         if (item.form == Shape::Form::Rectangle)
             painter.fillRect(item.rect, item.colour);

@@ -42,6 +42,7 @@ public:
     // Fixes the window's size to its twips at this scale.
     void setScale(double scale);
     [[nodiscard]] const Scale& scale() const { return m_scale; }
+    [[nodiscard]] QColor background() const { return m_background; }
 
     // Puts a child where its twips lie at the window's scale; with points, its
     // font's size follows the scale too.

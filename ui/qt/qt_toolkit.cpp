@@ -130,7 +130,7 @@ ControlId QtToolkit::create(const ControlProperties& properties, std::function<v
         return static_cast<ControlId>(m_controls.size() - 1);
     }
     case ControlKind::CommandButton:
-        button = new CommandButton(text(properties.caption), m_window);
+        button = new CommandButton(text(properties.caption), m_window->background(), m_window);
         widget = button;
         break;
     case ControlKind::ColourButton:

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qplatformbackingstore.h>
 
 #include <gtest/gtest.h>
 
@@ -225,6 +227,39 @@ TEST_F(QtWindowTest, OnASmallScreenTheWindowTextIncludedShrinksAlikeAndStaysCent
     EXPECT_EQ(placeOf("Guess(152)"), QRect(QPoint(219, 563), QPoint(249, 593)));
     click("Reset");
     EXPECT_EQ(window()->size(), QSize(496, 596));
+}
+
+// What the window shows, in device pixels: its backing store, once painted.
+QImage shownOnScreen(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    return window->backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(QtWindowTest, PaintingLeavesWhatAFullRepaintDrawsAtEveryScale)
+{
+    for (const char* name :
+        {"desktop", "netbook", "desktop125", "desktop150", "desktop175", "desktop200", "netbook125"}) {
+        const auto screens = QGuiApplication::screens();
+        const auto screen = std::find_if(screens.begin(), screens.end(), [&](QScreen* s) { return s->name() == name; });
+        ASSERT_NE(screen, screens.end()) << name;
+        window()->move((*screen)->geometry().topLeft() + QPoint(20, 20));
+        click("Reset");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+        ASSERT_EQ(window()->devicePixelRatioF(), (*screen)->devicePixelRatio()) << name;
+        shownOnScreen(window());
+        play("ROYGTBIV");
+        const QImage painted = shownOnScreen(window());
+        window()->repaint();
+        const QImage repainted = shownOnScreen(window());
+        ASSERT_EQ(painted.size(), repainted.size()) << name;
+        int differing = 0;
+        for (int y = 0; y < painted.height(); ++y) {
+            for (int x = 0; x < painted.width(); ++x)
+                differing += painted.pixel(x, y) != repainted.pixel(x, y) ? 1 : 0;
+        }
+        EXPECT_EQ(differing, 0) << name << " at " << window()->devicePixelRatioF();
+    }
 }
 
 TEST_F(QtWindowTest, OnA640x480ScreenEveryCaptionStillFitsItsControl)
