@@ -56,6 +56,7 @@ void CommandButton::paintEvent(QPaintEvent*)
     image.fill(m_ground);
     {
         QPainter painter(&image);
+        painter.setFont(font());
         QStyleOptionButton option;
         initStyleOption(&option);
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);

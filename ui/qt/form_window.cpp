@@ -4,9 +4,12 @@
 #include <tuple>
 #include <utility>
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QResizeEvent>
 
 namespace ui::qt {
 namespace {
@@ -49,8 +52,28 @@ FormWindow::FormWindow(QColor background, QSize twips)
 
 void FormWindow::setScale(double scale)
 {
+    m_ownScale = scale;
     m_scale = Scale(scale);
     setFixedSize(m_scale.clientSize(m_twips.width(), m_twips.height()));
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const Scale own(m_ownScale);
+    const Scale scale
+        = size() == own.clientSize(m_twips.width(), m_twips.height()) ? own : Scale::fitting(m_twips, size());
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    for (Placed& placed : m_placed) {
+        if (placed.control)
+            layOut(placed);
+    }
+    for (Shape& item : m_shapes)
+        item.rect = m_scale.pixels(item.place);
+    m_reader.followScale();
+    update();
 }
 
 void FormWindow::place(QWidget& control, const Twips& place, std::optional<double> points)
@@ -64,6 +87,14 @@ void FormWindow::layOut(Placed& placed) const
     if (placed.points) {
         QFont font = placed.control->font();
         font.setPixelSize(m_scale.fontPixels(*placed.points));
+        placed.control->setFont(font);
+    } else if (m_scale == Scale()) {
+        if (placed.control->testAttribute(Qt::WA_SetFont))
+            placed.control->setFont(QFont());
+    } else {
+        // The toolkit's own size, scaled with the rest of the board.
+        QFont font = QApplication::font();
+        font.setPixelSize(m_scale.scaled(QFontInfo(font).pixelSize()));
         placed.control->setFont(font);
     }
     placed.control->setGeometry(m_scale.pixels(placed.place));

@@ -32,14 +32,15 @@ struct Shape {
 
 // The top-level window: lays out its controls and shapes from their twips at
 // its scale, paints its background and its shapes, and keeps the keyboard's
-// order. Painting the background here rather than through a palette matters:
-// each window's new palette key would fill the style's pixmap cache with
-// copies of the same buttons, one set per restart.
+// order. Where the desktop imposes another size (maximised, full screen,
+// tiled), the whole board is scaled alike to fit it, centred. Painting the background here rather than through a
+// palette matters: each window's new palette key would fill the style's pixmap cache with copies of the same buttons,
+// one set per restart.
 class FormWindow final : public QWidget, public AccessibleFrame {
 public:
     FormWindow(QColor background, QSize twips);
 
-    // Fixes the window's size to its twips at this scale.
+    // Fixes the window's own size to its twips at this scale.
     void setScale(double scale);
     [[nodiscard]] const Scale& scale() const { return m_scale; }
     [[nodiscard]] QColor background() const { return m_background; }
@@ -70,6 +71,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Placed {
@@ -81,6 +83,7 @@ private:
 
     QColor m_background;
     QSize m_twips;
+    double m_ownScale = 1.0;
     Scale m_scale;
     std::vector<Placed> m_placed;
     std::vector<Shape> m_shapes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -10,10 +11,13 @@ namespace ui::qt {
 // Twips are 1/1440 inch: 15 to a device-independent pixel at the natural size.
 inline constexpr double TwipsPerPixel = 15.0;
 
-// One load's conversion from the window's twips to pixels.
+// The conversion of the window's twips to pixels: at a scale, 1 being the
+// natural size, from an origin in the window.
 class Scale {
 public:
-    explicit Scale(double scale = 1.0) : m_pixelsPerTwip(scale / TwipsPerPixel) {}
+    explicit Scale(double scale = 1.0, QPoint origin = {}) : m_pixelsPerTwip(scale / TwipsPerPixel), m_origin(origin) {}
+    // The largest scale at which all of `twips` fits in `pixels`, centred there.
+    [[nodiscard]] static Scale fitting(QSize twips, QSize pixels);
 
     [[nodiscard]] int pixels(int twips) const;
     // From rounded edges rather than a rounded size, so that controls which
@@ -24,9 +28,14 @@ public:
     // A font's size in pixels rather than points keeps text in proportion to
     // the twips whatever DPI the screen reports.
     [[nodiscard]] int fontPixels(double points) const;
+    // A length of `natural` pixels at the natural size, at this scale.
+    [[nodiscard]] int scaled(int natural) const;
+
+    friend bool operator==(const Scale&, const Scale&) = default;
 
 private:
     double m_pixelsPerTwip;
+    QPoint m_origin;
 };
 
 }  // namespace ui::qt

@@ -231,6 +231,12 @@ TEST_F(AccessibleTest, TheSwatchAndTheRowsStandWhereTheyAreDrawnOnTheScreenAtEve
     EXPECT_EQ(row(17)->rect(), onScreen("Guess(137)").united(onScreen("Clue(140)")));
     EXPECT_EQ(children(frame()).front()->rect(), onScreen("Guess(1)").united(row(17)->rect()));
     expectAllOnTheWindow();
+
+    // A size the desktop imposes scales the board, and what is read of it, alike.
+    toolkit.window()->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return toolkit.window()->width() > 1000; }));
+    EXPECT_EQ(row(17)->rect(), onScreen("Guess(137)").united(onScreen("Clue(140)")));
+    EXPECT_EQ(childNamed("Chosen colour: ")->rect(), onScreen("Preview"));
 }
 
 TEST_F(AccessibleTest, EachChoicePegAndGoIsHeardAtOnceAndTheRowsFollow)

@@ -276,14 +276,25 @@ TEST_F(QtWindowTest, OnA640x480ScreenEveryCaptionStillFitsItsControl)
     }
 }
 
-TEST_F(QtWindowTest, AMaximisedWindowTakesItsOwnFixedSizeBackOnceRestored)
+TEST_F(QtWindowTest, AMaximisedWindowScalesTheBoardAlikeAndTakesItsOwnSizeBackOnceRestored)
 {
     const QSize natural = window()->size();
     window()->showMaximized();
     EXPECT_NE(window()->minimumSize(), window()->maximumSize());
+    // The desktop less the offscreen frame: 1020 pixels for 9435 twips, the
+    // board 849 wide and centred.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window()->size() == QSize(1276, 1020); }));
+    EXPECT_EQ(placeOf("Guess(1)"), QRect(213, 0, 54, 54));
+    EXPECT_EQ(placeOf("Guess(144)"), QRect(213 + 375, 910, 53, 53));
+    EXPECT_EQ(QFontInfo(control("Go")->font()).pixelSize(), 156);
+    click("Color(3)");
+    click("Button(2)");
+    EXPECT_EQ(shownAt("Guess(2)"), QColor(255, 255, 0));
+
     window()->showNormal();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window()->minimumSize() == window()->maximumSize(); }));
     EXPECT_EQ(window()->size(), natural);
+    EXPECT_EQ(placeOf("Guess(1)"), QRect(0, 0, 33, 33));
 }
 
 // As a window manager would on showing it.
@@ -311,9 +322,33 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The label's text against what it is drawn on, under the palettes a desktop
-// theme may give: its ground is its own, whatever the form's fixed grey.
-TEST(QtWindowPalette, TheLabelStandsOutUnderLightDarkAndHighContrastThemes)
+// How tall the text in a part of the window is, counting only what stands
+// out 4.5:1 from its ground, which is what most of its pixels show.
+int readableTextHeight(const QImage& image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    const QColor ground(
+        std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first);
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (contrast(image.pixelColor(x, y), ground) >= 4.5) {
+                top = std::min(top, y);
+                bottom = y;
+            }
+        }
+    }
+    return std::max(0, bottom - top + 1);
+}
+
+// The label and the buttons take their text and its ground from the desktop's
+// theme, whatever the form's fixed grey.
+TEST(QtWindowPalette, TextIsDrawnFullSizeAndStandsOutUnderLightDarkAndHighContrastThemes)
 {
     const QPalette original = QApplication::palette();
     const auto themed = [](QColor window, QColor text) {
@@ -331,23 +366,14 @@ TEST(QtWindowPalette, TheLabelStandsOutUnderLightDarkAndHighContrastThemes)
         ScriptedUniform random = ScriptedUniform::forSecret("RROYGTBI");
         Form1 form{toolkit, random};
         form.load();
-        // Less the edges that neighbours overlap; the ground is what most pixels show.
-        const QRect label = toolkit.window()->findChild<QLabel*>("Label1")->geometry().adjusted(0, 1, -1, -1);
-        const QImage image = toolkit.window()->grab().toImage().copy(label);
-        std::map<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                ++counts[image.pixel(x, y)];
+        const QImage window = toolkit.window()->grab().toImage();
+        // Less the edges that neighbours overlap, and the buttons' bevels.
+        for (const auto& [control, inside] :
+            {std::pair{"Label1", QMargins(0, 1, 1, 1)}, {"Go", QMargins(4, 4, 4, 4)}}) {
+            const QWidget* widget = toolkit.window()->findChild<QWidget*>(control);
+            EXPECT_GE(readableTextHeight(window.copy(widget->geometry() - inside)), widget->font().pixelSize() / 2)
+                << control << " under the " << name << " palette";
         }
-        const QColor ground(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-            return a.second < b.second;
-        })->first);
-        double best = 1;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                best = std::max(best, contrast(image.pixelColor(x, y), ground));
-        }
-        EXPECT_GE(best, 4.5) << name;
     }
     QApplication::setPalette(original);
 }
