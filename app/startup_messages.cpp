@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <string>
-#include <vector>
+#include <string_view>
 
 #include <QString>
 #include <QtGlobal>
@@ -12,18 +11,22 @@
 namespace app {
 namespace {
 
-// The category is copied: it may belong to a platform plugin that Qt unloads
-// again when it fails to start.
-struct HeldMessage {
-    QtMsgType type;
-    std::string category;
-    QString text;
-};
-
 std::mutex heldMutex;
 bool holding = false;
-std::vector<HeldMessage> held;
+std::vector<StartupMessage> held;
 QtMessageHandler qtHandler = nullptr;
+
+// How much a message tells of why the platform failed. Debug and info messages
+// only trace, the plugin loader's "could not load" among them; the platform's own
+// categories tell more than the loader's guesses ("xcb-cursor0 is needed") and
+// than messages of no category, a platform's failed system call among them.
+int weight(const StartupMessage& message)
+{
+    if (message.type != QtWarningMsg && message.type != QtCriticalMsg)
+        return 0;
+    const std::string_view category = message.category;
+    return category.starts_with("qt.qpa.") && category != "qt.qpa.plugin" ? 2 : 1;
+}
 
 void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -36,15 +39,8 @@ void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         held.push_back({type, context.category != nullptr ? context.category : "", text});
         return;
     }
-    // A fatal message while Qt starts its platform means there is no window to
-    // open. Its own text says only that, and so does the plugin loader's last
-    // word; the platform's own warning before them says why.
-    QString reason = text.section(u'\n', 0, 0);
-    for (auto message = held.rbegin(); message != held.rend(); ++message) {
-        reason = message->text;
-        if (message->category != "qt.qpa.plugin")
-            break;
-    }
+    // A fatal message while Qt starts its platform means there is no window to open.
+    const QString reason = startupFailureReason(held, text);
     std::fprintf(stderr,
         "huecracker: cannot open a window: %s (it needs a graphical session: DISPLAY or WAYLAND_DISPLAY naming a "
         "running "
@@ -57,6 +53,18 @@ void holdingHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 }  // namespace
+
+QString startupFailureReason(const std::vector<StartupMessage>& messages, const QString& fatal)
+{
+    // The latest of the most telling: what Qt says before it loads a platform, such as
+    // a locale that is not UTF-8, comes before anything the platform says.
+    const StartupMessage* reason = nullptr;
+    for (const StartupMessage& message : messages) {
+        if (weight(message) > 0 && (reason == nullptr || weight(message) >= weight(*reason)))
+            reason = &message;
+    }
+    return reason != nullptr ? reason->text : fatal.section(u'\n', 0, 0);
+}
 
 void holdStartupMessages()
 {
@@ -75,7 +83,7 @@ void releaseStartupMessages()
         return;
     holding = false;
     qInstallMessageHandler(qtHandler);
-    for (const HeldMessage& message : held) {
+    for (const StartupMessage& message : held) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
         qtHandler(message.type, context, message.text);
     }

@@ -2,16 +2,23 @@
 # Runs scripts/test.sh, as the README's quick start does, in a fresh Debian root made
 # with debootstrap: it shows whether setup.sh installs everything a bare system
 # lacks, and how the suite fares on a release other than this machine's.
-#   scripts/fresh-root.sh RELEASE [REVISION]     e.g. trixie, or bookworm HEAD~3
+#   scripts/fresh-root.sh [--no-locale] RELEASE [REVISION]   e.g. trixie, or bookworm HEAD~3
+# The suite runs with LANG=C.UTF-8, or with --no-locale with no LANG or LC_* at all,
+# as in the bare environment of a minimal container.
 # The root and its log stay in /var/tmp/huecracker-roots until the next run for
 # that release; the bare debootstrap result is kept in /var/cache/huecracker-roots
 # for a week, since making it again takes minutes. Exits with the suite's status.
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 RELEASE [REVISION]" >&2
+    echo "usage: $0 [--no-locale] RELEASE [REVISION]" >&2
     exit 2
 }
+locale=(LANG=C.UTF-8)
+if [[ ${1:-} == --no-locale ]]; then
+    locale=()
+    shift
+fi
 [[ $# -ge 1 && $# -le 2 ]] || usage
 release=$1
 revision=${2:-HEAD}
@@ -95,6 +102,7 @@ if [[ -f $base ]]; then
     say "unpacking the bare $release root from $base"
     tar --numeric-owner -xpf "$base" -C "$root"
 else
+    command -v debootstrap >/dev/null || { say "debootstrap is not installed"; exit 1; }
     say "debootstrap --variant=minbase $release from $mirror"
     debootstrap --variant=minbase "$release" "$root" "$mirror" >>"$log" 2>&1 \
         || { say "debootstrap failed: see $log"; exit 1; }
@@ -128,7 +136,7 @@ git clone --quiet --no-hardlinks --no-checkout "$repo" "$root/root/huecracker"
 git -C "$root/root/huecracker" cat-file -e "$commit^{commit}" 2>/dev/null \
     || git -C "$root/root/huecracker" fetch --quiet origin "$commit"
 git -C "$root/root/huecracker" checkout --quiet --detach "$commit"
-say "testing $commit ($(git -C "$repo" log -1 --format=%s "$commit" | cut -c1-60))"
+say "testing $commit ($(git -C "$repo" log -1 --format=%s "$commit" | cut -c1-60)) with ${locale[*]:-no locale}"
 
 # A /dev of the root's own, so that nothing run inside can reach or change the host's.
 mount -t proc proc "$root/proc"
@@ -150,7 +158,7 @@ mount -t tmpfs -o mode=1777,nosuid,nodev shm "$root/dev/shm"
 # Not a pipe into tee: a process the suite left running would hold it open, and the
 # script would wait on it instead of stopping it.
 status=0
-env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+env -i HOME=/root "${locale[@]}" PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     chroot "$root" /bin/bash -c 'cd /root/huecracker && scripts/test.sh' </dev/null > >(tee -a "$log") 2>&1 \
     || status=$?
 
