@@ -179,7 +179,11 @@ void FormWindow::releaseControls(const QObject* busy)
 
 void FormWindow::paintEvent(QPaintEvent* event)
 {
+    // Under Qt 6.8 a full repaint's painter is not clipped to the region it
+    // asks for, which leaves out the opaque children, and those, the label
+    // among them, are not painted again.
     QPainter painter(this);
+    painter.setClipRegion(event->region());
     painter.fillRect(event->rect(), m_background);
     const qreal ratio = devicePixelRatioF();
     for (const Shape& item : m_shapes) {
