@@ -1,10 +1,12 @@
 # shellcheck shell=bash
 # Sourced by scripts that need an X display of their own. Makes a scratch folder
 # $work, starts Xvfb (a screen of XVFB_SCREEN, 1024x768x24 if unset) and exports
-# its DISPLAY; on exit it ends every process in background_pids, Xvfb last, waits
-# for each, and removes $work.
+# its DISPLAY and a UTF-8 locale; on exit it ends every process in
+# background_pids, Xvfb last, waits for each, and removes $work.
 work=$(mktemp -d)
 background_pids=()
+# A fresh Debian root sets no locale, and Qt 6.8 then warns at every start that "C" is not UTF-8.
+export LC_ALL=C.UTF-8
 
 # stop PID: asks it to end, insists after 5 s, and reaps it.
 stop() {
