@@ -12,14 +12,6 @@ game=${1:?usage: wayland_test.sh path/to/huecracker}
 export XVFB_SCREEN=1280x800x24
 # shellcheck source=../support/e2e.sh
 source "$(dirname "$0")/../support/e2e.sh"
-# Polls COMMAND... for up to 10 s.
-wait_for() {
-    for _ in $(seq 200); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
 # With the game's own lines on standard error, the protocol log left out.
 # The game's own words, without its protocol log.
 explain_failure() { { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /'; }
@@ -36,7 +28,7 @@ EOF
 weston --backend=x11-backend.so --width=1024 --height=600 --use-pixman --socket=wayland-test --idle-time=0 \
     --debug --config="$work/weston.ini" --log="$work/weston.log" >/dev/null 2>&1 &
 background_pids+=($!)
-wait_for test -S "$work/wayland-test" || fail "weston did not start: $(tail -3 "$work/weston.log")"
+wait_for 10 test -S "$work/wayland-test" || fail "weston did not start: $(tail -3 "$work/weston.log")"
 export WAYLAND_DISPLAY=wayland-test
 
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$game" >/dev/null 2>"$work/game.out" &
@@ -102,32 +94,32 @@ fits() {
     echo "$1: ${width}x$height at ($x0,$y0)-($x1,$y1)"
 }
 
-wait_for loaded 1 || fail "no window"
-wait_for shown || fail "weston shows no window"
+wait_for 10 loaded 1 || fail "no window"
+wait_for 10 shown || fail "weston shows no window"
 fits "first load"
 read -r _ _ frame_left frame_top client_width client_height _ < <(loads | tail -1)
 
 # Reset! is at 4980,7560 and 2895 by 975 twips.
 click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 8047 / 9435))
-wait_for loaded 2 || fail "Reset! loaded no new window"
-wait_for shown || fail "weston shows no new window"
+wait_for 10 loaded 2 || fail "Reset! loaded no new window"
+wait_for 10 shown || fail "weston shows no new window"
 fits "after Reset!"
 [[ $(sizes | sed -n 2p) == $(sizes | sed -n 1p) ]] || fail "the size changed: $(sizes | paste -sd '|')"
 
 # Qt's title bar, alike in Qt 6.4 and 6.8: the maximise button left of the close button, 40 pixels from the right.
 maximised() { protocol | grep -F "set_window_geometry(0, 0, 1024, 568)" >/dev/null; }
 click $((x1 - 40)) $((y0 + 15))
-wait_for maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
+wait_for 10 maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
 # its next frame: hover the board for a few frames.
 xdotool mousemove 300 300 sleep 0.3 mousemove 400 400 sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
-wait_for shown || fail "weston shows no maximised window"
+wait_for 10 shown || fail "weston shows no maximised window"
 click $((x1 - 40)) $((y0 + 15))
 restored() { [[ $(sizes | tail -1) == $(sizes | sed -n 1p) ]]; }
-wait_for restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
+wait_for 10 restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
 kill -0 "$pid" 2>/dev/null || fail "restoring ended the game"
-wait_for shown || fail "weston shows no restored window"
+wait_for 10 shown || fail "weston shows no restored window"
 fits "maximised and restored"
 
 # Give Up! is at 4980,8520 and 2895 by 975 twips.
@@ -149,7 +141,7 @@ parents() {
     '
 }
 asked() { read -r parent board < <(parents) && [[ -n ${parent:-} ]]; }
-wait_for asked || fail "Give Up! did not ask"
+wait_for 10 asked || fail "Give Up! did not ask"
 [[ $parent == "$board" ]] || fail "the Lost dialog's parent is $parent, not the board's $board"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the Lost dialog is the board's child"

@@ -26,20 +26,17 @@ fail() {
 # sets exit_status to its status; fails if it is still running then. Not in a
 # subshell: only the shell that started PID can reap it.
 wait_exit() {
-    for _ in $(seq $((${2:-10} * 20))); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
-    kill -0 "$1" 2>/dev/null && return 1
+    wait_for "${2:-10}" not running "$1" || return 1
     exit_status=0
     wait "$1" || exit_status=$?
 }
 
 # window_gone NAME: waits up to 5 s until no visible window is titled NAME.
-window_gone() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
-}
+window_gone() { wait_for 5 not visible_window "$1" >/dev/null; }
+
+# wm_ready: whether the window manager has listed the windows it manages, the
+# last thing openbox does as it starts.
+wm_ready() { [[ $(xprop -root _NET_CLIENT_LIST 2>/dev/null) == *'window id'* ]]; }
 
 # pixel X Y: the colour on the screen at X,Y now, as RRGGBB.
 pixel() {
