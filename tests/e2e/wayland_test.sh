@@ -12,7 +12,6 @@ game=${1:?usage: wayland_test.sh path/to/huecracker}
 export XVFB_SCREEN=1280x800x24
 # shellcheck source=../support/e2e.sh
 source "$(dirname "$0")/../support/e2e.sh"
-# With the game's own lines on standard error, the protocol log left out.
 # The game's own words, without its protocol log.
 explain_failure() { { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /'; }
 
@@ -75,15 +74,23 @@ view() {
 }
 sizes() { loads | cut -d' ' -f1-6; }
 loaded() { [[ $(loads | wc -l) -ge $1 ]]; }
-# Weston shows the last load's surface; by id, for another window may still be there.
-shown() { read -r x0 y0 x1 y1 surface < <(view) && [[ -n ${x0:-} && $surface == "$(loads | tail -1 | cut -d' ' -f7)" ]]; }
-# weston's X window takes the pointer's place only as the pointer enters it.
-click() {
+# Weston shows the last load's surface (by id, for another window may still be
+# there): sets x0 y0 x1 y1 to where, and client_area.
+shown() {
+    local load
+    read -r -a load < <(loads | tail -1) && read -r x0 y0 x1 y1 surface < <(view) &&
+        [[ -n ${x0:-} && $surface == "${load[6]}" ]] && client_area=($((x0 + load[2])) $((y0 + load[3])) "${load[@]:4:2}")
+}
+# tap CONTROL | tap X Y: a click. Weston's X window takes the pointer's place
+# only as the pointer enters it.
+tap() {
+    local x=$1 y=${2:-}
+    [[ -n $y ]] || read -r x y < <(centre "$1")
     xdotool mousemove 1270 790
     sleep 0.1
-    xdotool mousemove "$1" "$2"
+    xdotool mousemove "$x" "$y"
     sleep 0.1
-    xdotool mousemove "$(($1 + 1))" "$2" click 1
+    xdotool mousemove "$((x + 1))" "$y" click 1
 }
 # The whole window fits the output and weston shows all of it.
 fits() {
@@ -97,10 +104,8 @@ fits() {
 wait_for 10 loaded 1 || fail "no window"
 wait_for 10 shown || fail "weston shows no window"
 fits "first load"
-read -r _ _ frame_left frame_top client_width client_height _ < <(loads | tail -1)
 
-# Reset! is at 4980,7560 and 2895 by 975 twips.
-click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 8047 / 9435))
+tap Reset
 wait_for 10 loaded 2 || fail "Reset! loaded no new window"
 wait_for 10 shown || fail "weston shows no new window"
 fits "after Reset!"
@@ -108,22 +113,21 @@ fits "after Reset!"
 
 # Qt's title bar, alike in Qt 6.4 and 6.8: the maximise button left of the close button, 40 pixels from the right.
 maximised() { protocol | grep -F "set_window_geometry(0, 0, 1024, 568)" >/dev/null; }
-click $((x1 - 40)) $((y0 + 15))
+tap $((x1 - 40)) $((y0 + 15))
 wait_for 10 maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
 # its next frame: hover the board for a few frames.
 xdotool mousemove 300 300 sleep 0.3 mousemove 400 400 sleep 0.3
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
 wait_for 10 shown || fail "weston shows no maximised window"
-click $((x1 - 40)) $((y0 + 15))
+tap $((x1 - 40)) $((y0 + 15))
 restored() { [[ $(sizes | tail -1) == $(sizes | sed -n 1p) ]]; }
 wait_for 10 restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
 kill -0 "$pid" 2>/dev/null || fail "restoring ended the game"
 wait_for 10 shown || fail "weston shows no restored window"
 fits "maximised and restored"
 
-# Give Up! is at 4980,8520 and 2895 by 975 twips.
-click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 9007 / 9435))
+tap GiveUp
 # The parent that the last Lost dialog was given, and the board's toplevel.
 parents() {
     protocol | awk '
