@@ -81,16 +81,24 @@ shown() {
     read -r -a load < <(loads | tail -1) && read -r x0 y0 x1 y1 surface < <(view) &&
         [[ -n ${x0:-} && $surface == "${load[6]}" ]] && client_area=($((x0 + load[2])) $((y0 + load[3])) "${load[@]:4:2}")
 }
+# after PATTERN COMMAND...: runs COMMAND, then waits until the protocol log has
+# a new line that matches PATTERN.
+seen() { protocol | grep -cE "$1" || true; }
+more() { (($(seen "$2") > $1)); }
+after() {
+    local before
+    before=$(seen "$1")
+    "${@:2}" && wait_for 5 more "$before" "$1"
+}
 # tap CONTROL | tap X Y: a click. Weston's X window takes the pointer's place
-# only as the pointer enters it.
+# only as the pointer enters it: from outside, then one step, as the game is told.
 tap() {
     local x=$1 y=${2:-}
     [[ -n $y ]] || read -r x y < <(centre "$1")
     xdotool mousemove 1270 790
-    sleep 0.1
-    xdotool mousemove "$x" "$y"
-    sleep 0.1
-    xdotool mousemove "$((x + 1))" "$y" click 1
+    { after 'wl_pointer@[0-9]+\.enter\(' xdotool mousemove "$x" "$y" &&
+        after 'wl_pointer@[0-9]+\.motion\(' xdotool mousemove $((x + 1)) "$y"; } || fail "the game was not told of the pointer at $x,$y"
+    xdotool click 1
 }
 # The whole window fits the output and weston shows all of it.
 fits() {
@@ -116,8 +124,9 @@ maximised() { protocol | grep -F "set_window_geometry(0, 0, 1024, 568)" >/dev/nu
 tap $((x1 - 40)) $((y0 + 15))
 wait_for 10 maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
-# its next frame: hover the board for a few frames.
-xdotool mousemove 300 300 sleep 0.3 mousemove 400 400 sleep 0.3
+# its next frame: hover the board, each move until the game has shown a frame.
+hover() { after 'wl_callback@[0-9]+\.done\(' after 'wl_pointer@[0-9]+\.motion\(' xdotool mousemove "$1" "$2"; }
+{ hover 300 300 && hover 400 400; } || ! kill -0 "$pid" 2>/dev/null || fail "the maximised game showed no frame under the pointer"
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
 wait_for 10 shown || fail "weston shows no maximised window"
 tap $((x1 - 40)) $((y0 + 15))
