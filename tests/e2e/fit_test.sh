@@ -3,11 +3,23 @@
 # natural size fits, the window has it exactly; on a small screen under a window
 # manager it is scaled alike in both directions to fit, frame included, and the
 # answer row that Give Up! uncovers is on the screen. Centred, frame included,
-# at the first load and after every restart.
+# at the first load and after every restart, also where the manager answers
+# the first load's question for its frame late.
 set -euo pipefail
 
 game=${1:?usage: fit_test.sh path/to/huecracker}
 support=$(cd "$(dirname "$0")/../support" && pwd)
+
+# Root window events, the game's request for its frame among them, as xev
+# prints them; a change to a property of the root window, which wakes openbox.
+nudge() { xprop -root -f HUECRACKER_TEST 8s -set HUECRACKER_TEST 1; }
+listening() { nudge && grep -q HUECRACKER_TEST "$work/root.events"; }
+asked() {
+    asker=$(awk '/^ClientMessage/ { w = $NF } /\(_NET_REQUEST_FRAME_EXTENTS\)/ { print w; exit }' "$work/root.events")
+    [[ -n $asker ]]
+}
+# Openbox may leave what came while it was held unread until something else wakes it.
+answered() { nudge && [[ $(xprop -id "${asker%,}" _NET_FRAME_EXTENTS) == *=* ]]; }
 
 new_window() { window=$(visible_window Huecracker) && [[ $window != "$1" ]]; }
 framed() { [[ $(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null) == *=* ]]; }
@@ -33,15 +45,27 @@ check() (
     # shellcheck source=../support/e2e.sh
     source "$support/e2e.sh"
     echo "$screen, window manager $wm:" >"$work/case.log"
-    local window='' sizes=()
+    local wm_pid asker window='' sizes=()
     if [[ $wm == openbox ]]; then
-        openbox >/dev/null 2>&1 &
+        xev -root -event substructure -event property >"$work/root.events" &
         background_pids+=($!)
+        wait_for 5 listening || fail "xev heard nothing"
+        openbox >/dev/null 2>&1 &
+        wm_pid=$!
+        background_pids+=("$wm_pid")
         wait_for 5 wm_ready || fail "openbox did not start"
+        # Held until the game has asked for its frame, so that the answer comes
+        # late, as from a manager still starting with its session.
+        kill -STOP "$wm_pid"
     fi
     "$game" >"$work/game.log" 2>&1 &
     local pid=$!
     background_pids+=("$pid")
+    if [[ $wm == openbox ]]; then
+        wait_for 10 asked || fail "the game did not ask for its frame"
+        kill -CONT "$wm_pid"
+        wait_for 1 answered || fail "openbox did not answer the game's request for its frame"
+    fi
 
     measure
     for _ in $(seq "$restarts"); do
