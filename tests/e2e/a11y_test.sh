@@ -9,27 +9,20 @@ game=${1:?usage: a11y_test.sh path/to/huecracker}
 here=$(dirname "$0")
 # shellcheck source-path=SCRIPTDIR source=../support/e2e.sh
 source "$here/../support/e2e.sh"
-running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 owner_pid() {  # bus-address well-known-name
     dbus-send --bus="$1" --print-reply=literal --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.GetConnectionUnixProcessID "string:$2" 2>/dev/null | awk '{print $2}' || true
 }
 # The bus launcher, its own bus and the registry are started by D-Bus
-# activation, not by this script: find them through the buses and wait until
-# they are gone, so that the test leaves nothing running.
+# activation, not by this script: find them through the buses and stop them
+# with the rest, so that the test leaves nothing running.
 stop_buses() {
-    local pids=() pid
-    if [[ -n ${game_pid:-} ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    local pids=(${game_pid:+"$game_pid"}) pid
     pid=$(owner_pid "$a11y" org.a11y.atspi.Registry)
     if [[ -n $pid ]]; then pids+=("$pid"); fi
     pid=$(owner_pid "$bus" org.a11y.Bus)
     if [[ -n $pid ]]; then mapfile -t -O "${#pids[@]}" pids < <(echo "$pid"; pgrep -P "$pid"); fi
-    pids+=("$bus_pid")
-    kill "${pids[@]}" 2>/dev/null || true
-    for pid in "${pids[@]}"; do
-        for _ in $(seq 100); do running "$pid" || break; sleep 0.05; done
-        if running "$pid"; then echo "left running: $(ps -o args= -p "$pid")" >&2; fi
-    done
+    stop "${pids[@]}" "$bus_pid"
 }
 
 # Not forked: a test that times out is ended with its whole process tree, and
@@ -37,9 +30,8 @@ stop_buses() {
 dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" --print-address=3 \
     3>"$work/bus.address" >/dev/null 2>&1 &
 bus_pid=$!
-for _ in $(seq 100); do [[ -s $work/bus.address ]] && break; sleep 0.05; done
+wait_for 5 test -s "$work/bus.address" || { echo "FAIL: the session bus did not start" >&2; exit 1; }
 bus=$(head -n 1 "$work/bus.address")
-[[ -n $bus ]] || { echo "FAIL: the session bus did not start" >&2; exit 1; }
 a11y=
 trap 'stop_buses; stop_background' EXIT
 export DBUS_SESSION_BUS_ADDRESS=$bus
@@ -56,13 +48,8 @@ xdotool windowfocus --sync "$board"  # as a window manager would
 
 client=0
 summary=$(AT_SPI_BUS_ADDRESS=$a11y /usr/bin/python3 "$here/a11y_client.py") || client=$?
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.05; done
 outcome="is still running"
-if ! kill -0 "$game_pid" 2>/dev/null; then
-    status=0
-    wait "$game_pid" || status=$?
-    outcome="ended with status $status"
-fi
+if wait_exit "$game_pid" 5; then outcome="ended with status $exit_status"; fi
 ((client == 0)) || fail "the screen reader's view is wrong (above); the program $outcome"
 [[ $outcome == "ended with status 0" ]] || fail "after No the program $outcome"
 echo "$summary; No ended the program with status 0"

@@ -28,36 +28,37 @@ while [[ -e /tmp/.X$dead-lock || -e /tmp/.X11-unix/X$dead ]]; do dead=$((dead + 
 no_window "could not connect to display :$dead" "DISPLAY=:$dead"
 no_window 'platform plugin "nowhere"' QT_QPA_PLATFORM=nowhere
 
-# shows_window PNG [ARGUMENT...]: starts the game, checks its window and saves
-# a picture of it once painted, then closes it as a close box would.
+# shows_window NAME [ARGUMENT...]: starts the game, checks that its window is
+# centred, keeps its place as geometry[NAME] and a picture of it once painted
+# as NAME.png, then closes it as a close box would.
+declare -A geometry
 shows_window() {
-    local picture=$1 window pid
+    local name=$1 window pid
     shift
     "$game" "$@" >game.log 2>&1 &
     pid=$!
     background_pids+=("$pid")
-    window=$(find_window Huecracker) || fail "$*: no window titled Huecracker"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    [[ $WIDTH == 524 && $HEIGHT == 629 ]] || fail "$*: the window is ${WIDTH}x$HEIGHT"
-    [[ $X == 250 && $Y == 69 ]] || fail "$*: the window is at $X,$Y, not centred"
+    { window=$(find_window Huecracker) && client_of "$window"; } || fail "$*: no window titled Huecracker"
+    geometry[$name]="${client_area[2]}x${client_area[3]}+${client_area[0]}+${client_area[1]}"
+    centred || fail "$*: the window, ${geometry[$name]}, is not centred"
     # The brown button, then the swatch: painted in one go with the rest.
-    wait_pixel $((X + 364)) $((Y + 32)) 804000 >/dev/null || fail "$*: the window was never painted"
-    wait_pixel $((X + 488)) $((Y + 352)) 804000 >/dev/null || fail "$*: the window was never painted"
-    import -window root -crop "524x629+$X+$Y" "$picture"
+    { wait_colour "Color(0)" 804000 && wait_colour Preview 804000; } >/dev/null || fail "$*: the window was never painted"
+    import -window root -crop "${geometry[$name]}" "$name.png"
     "$x_close" "$window"
     wait_exit "$pid" || fail "$*: closing the window did not end the game"
     [[ $exit_status == 0 ]] || fail "$*: ended with status $exit_status"
 }
 # A style that does not exist makes Qt warn while it starts, a message that
 # must still reach standard error.
-QT_STYLE_OVERRIDE=nonexistent shows_window options.png -reverse -qwindowtitle Foo -geometry 100x100+0+0 \
+QT_STYLE_OVERRIDE=nonexistent shows_window options -reverse -qwindowtitle Foo -geometry 100x100+0+0 \
     -qwindowgeometry 100x100+0+0 -style fusion
 grep -q "invalid style override" game.log || fail "Qt's start-up warning was lost: $(cat game.log)"
-shows_window plain.png
+shows_window plain
 [[ ! -s game.log ]] || fail "a plain start wrote to standard error: $(cat game.log)"
 # A Wayland session that names no compositor: Qt's own choice, Wayland, could only fail.
-XDG_SESSION_TYPE=wayland shows_window session.png
+XDG_SESSION_TYPE=wayland shows_window session
 [[ ! -s game.log ]] || fail "a Wayland session without a compositor printed: $(cat game.log)"
+[[ ${geometry[options]} == "${geometry[plain]}" ]] || fail "the options made the window ${geometry[options]}, not ${geometry[plain]}"
 # -reverse would mirror the captions: "!Go".
 differing=$(compare -metric AE options.png plain.png null: 2>&1) || fail "the options changed $differing pixels"
 echo "no display: status 1 and one line with Qt's reason; options ignored; start-up warnings kept; quiet starts"

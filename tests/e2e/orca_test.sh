@@ -18,11 +18,9 @@ for tool in orca speech-dispatcher openbox xdotool xprop gsettings dbus-daemon; 
     command -v "$tool" >/dev/null || skip "$tool is missing (scripts/setup.sh test installs it)"
 done
 other_orca() { pgrep -u "$(id -u)" -x orca >/dev/null; }
-for _ in $(seq 900); do other_orca || break; sleep 0.1; done
-other_orca && skip "another Orca of this user still runs after 90 s (pid $(pgrep -u "$(id -u)" -x orca | xargs))"
-
 # shellcheck source-path=SCRIPTDIR source=../support/e2e.sh
 source "$here/../support/e2e.sh"
+wait_for 90 not other_orca || skip "another Orca of this user still runs after 90 s (pid $(pgrep -u "$(id -u)" -x orca | xargs))"
 home=$work/home
 log=$work/orca.debug  # read through spoken, not shown whole on failure
 mkdir -p "$home/.config/speech-dispatcher" "$work/py"
@@ -53,17 +51,6 @@ tagged() {
     done
     return 0
 }
-alive() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
-stop() {  # pid...
-    local pid
-    (($#)) || return 0
-    kill "$@" 2>/dev/null || true
-    for pid in "$@"; do
-        for _ in $(seq 50); do alive "$pid" || break; sleep 0.1; done
-        if alive "$pid"; then kill -KILL "$pid" 2>/dev/null || true; fi
-        { wait "$pid" || true; } 2>/dev/null
-    done
-}
 game_pid='' orca_pid='' wm_pid='' bus_pid=''
 stop_session() {
     local rest
@@ -89,15 +76,14 @@ exec {address}>"$work/bus"
 "${session[@]}" dbus-daemon --session --nofork --nopidfile --print-address="$address" >/dev/null 2>&1 &
 bus_pid=$!
 exec {address}>&-
-for _ in $(seq 100); do [[ -s $work/bus ]] && break; sleep 0.05; done
-[[ -s $work/bus ]] || fail "no session bus"
+wait_for 5 test -s "$work/bus" || fail "no session bus"
 session+=(DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")")
 "${session[@]}" gsettings set org.gnome.desktop.interface toolkit-accessibility true
 "${session[@]}" gsettings set org.gnome.desktop.a11y.applications screen-reader-enabled true
 # A window manager activates the window, which Orca follows.
 "${session[@]}" openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+wait_for 5 wm_ready || fail "openbox did not start"
 
 : >"$log"
 "${session[@]}" PYTHONPATH="$work/py" ORCA_TEST_LOG="$log" orca -u "$work/orca" --debug-file "$log" \
@@ -108,27 +94,21 @@ disown "$orca_pid"
 # The last line before Orca's event loop: "Starting registry" up to Orca 43,
 # "Starting Atspi main event loop" from Orca 47 on.
 ready='^[0-9:.]* - ORCA: Starting (registry|Atspi main event loop)$'
-for _ in $(seq 600); do grep -qE "$ready" "$log" && break; sleep 0.05; done
-grep -qE "$ready" "$log" || {
-    other_orca && ! alive "$orca_pid" && skip "another Orca of this user started beside this one"
+wait_for 30 grep -qE "$ready" "$log" || {
+    other_orca && ! running "$orca_pid" && skip "another Orca of this user started beside this one"
     fail "Orca did not start: $(cat "$work/orca.out")"
 }
 
 used=0  # utterances that earlier steps have read
-# Waits up to 20 s for Orca to say something matching the pattern after what
-# the last step read, and leaves it in $said.
-hear() {
+# Whether Orca said something matching the pattern after what the last step
+# read; if so, the step has read it, and leaves it in $said.
+heard() {
     local found
-    for _ in $(seq 400); do
-        if found=$(spoken | tail -n "+$((used + 1))" | grep -n -m 1 -E -- "$1"); then
-            used=$((used + ${found%%:*}))
-            said=${found#*:}
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
+    found=$(spoken | tail -n "+$((used + 1))" | grep -n -m 1 -E -- "$1") || return 1
+    used=$((used + ${found%%:*}))
+    said=${found#*:}
 }
+hear() { wait_for 20 heard "$1"; }
 # Orca 43 names the role of a button "push button", Orca 47 and later "button".
 button='(push )?button'
 # Waits for a notification whose text matches the pattern (anchored) and
@@ -145,14 +125,12 @@ notified() {
 }
 # Orca 47 and later keep what they read as an object's description until
 # their next "GENERATOR: Clearing cache." (every 2 s); Orca 43 keeps nothing.
+clearings() { grep -c 'GENERATOR: Clearing cache\.' "$log"; }
+cleared_since() { (($(clearings) > $1)); }
 descriptions_cleared() {
     local before
-    before=$(grep -c 'GENERATOR: Clearing cache\.' "$log") || return 0
-    for _ in $(seq 100); do
-        (($(grep -c 'GENERATOR: Clearing cache\.' "$log") > before)) && return 0
-        sleep 0.05
-    done
-    return 1
+    before=$(clearings) || return 0
+    wait_for 5 cleared_since "$before"
 }
 press() { "${session[@]}" xdotool key --clearmodifiers "$@"; }
 # Tabs on until Orca names a focused button matching the pattern.
@@ -236,12 +214,9 @@ tab_to '^Give Up! ' shift+Tab
 press space
 hear '^alert Lost' || fail "no question after Give Up! in the new game"
 press n
-for _ in $(seq 100); do alive "$game_pid" || break; sleep 0.05; done
-alive "$game_pid" && fail "No did not end the program"
-status=0
-wait "$game_pid" || status=$?
+wait_exit "$game_pid" 5 || fail "No did not end the program"
 game_pid=''
-((status == 0)) || fail "No ended the program with status $status"
+((exit_status == 0)) || fail "No ended the program with status $exit_status"
 echo "Orca heard row 1 scored \"$score\" and read it back in flat review, and \"$secret\" with the question"
 echo "What Orca said, key echo left out:"
 # Orca 43 echoes a key with a trailing space ('tab '), Orca 47 and later without.

@@ -12,15 +12,6 @@ game=${1:?usage: wayland_test.sh path/to/huecracker}
 export XVFB_SCREEN=1280x800x24
 # shellcheck source=../support/e2e.sh
 source "$(dirname "$0")/../support/e2e.sh"
-# Polls COMMAND... for up to 10 s.
-wait_for() {
-    for _ in $(seq 200); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-# With the game's own lines on standard error, the protocol log left out.
 # The game's own words, without its protocol log.
 explain_failure() { { grep -v '^\[' "$work/game.out" 2>/dev/null || true; } | sed 's/^/game: /'; }
 
@@ -36,7 +27,7 @@ EOF
 weston --backend=x11-backend.so --width=1024 --height=600 --use-pixman --socket=wayland-test --idle-time=0 \
     --debug --config="$work/weston.ini" --log="$work/weston.log" >/dev/null 2>&1 &
 background_pids+=($!)
-wait_for test -S "$work/wayland-test" || fail "weston did not start: $(tail -3 "$work/weston.log")"
+wait_for 10 test -S "$work/wayland-test" || fail "weston did not start: $(tail -3 "$work/weston.log")"
 export WAYLAND_DISPLAY=wayland-test
 
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$game" >/dev/null 2>"$work/game.out" &
@@ -83,15 +74,31 @@ view() {
 }
 sizes() { loads | cut -d' ' -f1-6; }
 loaded() { [[ $(loads | wc -l) -ge $1 ]]; }
-# Weston shows the last load's surface; by id, for another window may still be there.
-shown() { read -r x0 y0 x1 y1 surface < <(view) && [[ -n ${x0:-} && $surface == "$(loads | tail -1 | cut -d' ' -f7)" ]]; }
-# weston's X window takes the pointer's place only as the pointer enters it.
-click() {
+# Weston shows the last load's surface (by id, for another window may still be
+# there): sets x0 y0 x1 y1 to where, and client_area.
+shown() {
+    local load
+    read -r -a load < <(loads | tail -1) && read -r x0 y0 x1 y1 surface < <(view) &&
+        [[ -n ${x0:-} && $surface == "${load[6]}" ]] && client_area=($((x0 + load[2])) $((y0 + load[3])) "${load[@]:4:2}")
+}
+# after PATTERN COMMAND...: runs COMMAND, then waits until the protocol log has
+# a new line that matches PATTERN.
+seen() { protocol | grep -cE "$1" || true; }
+more() { (($(seen "$2") > $1)); }
+after() {
+    local before
+    before=$(seen "$1")
+    "${@:2}" && wait_for 5 more "$before" "$1"
+}
+# tap CONTROL | tap X Y: a click. Weston's X window takes the pointer's place
+# only as the pointer enters it: from outside, then one step, as the game is told.
+tap() {
+    local x=$1 y=${2:-}
+    [[ -n $y ]] || read -r x y < <(centre "$1")
     xdotool mousemove 1270 790
-    sleep 0.1
-    xdotool mousemove "$1" "$2"
-    sleep 0.1
-    xdotool mousemove "$(($1 + 1))" "$2" click 1
+    { after 'wl_pointer@[0-9]+\.enter\(' xdotool mousemove "$x" "$y" &&
+        after 'wl_pointer@[0-9]+\.motion\(' xdotool mousemove $((x + 1)) "$y"; } || fail "the game was not told of the pointer at $x,$y"
+    xdotool click 1
 }
 # The whole window fits the output and weston shows all of it.
 fits() {
@@ -102,36 +109,34 @@ fits() {
     echo "$1: ${width}x$height at ($x0,$y0)-($x1,$y1)"
 }
 
-wait_for loaded 1 || fail "no window"
-wait_for shown || fail "weston shows no window"
+wait_for 10 loaded 1 || fail "no window"
+wait_for 10 shown || fail "weston shows no window"
 fits "first load"
-read -r _ _ frame_left frame_top client_width client_height _ < <(loads | tail -1)
 
-# Reset! is at 4980,7560 and 2895 by 975 twips.
-click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 8047 / 9435))
-wait_for loaded 2 || fail "Reset! loaded no new window"
-wait_for shown || fail "weston shows no new window"
+tap Reset
+wait_for 10 loaded 2 || fail "Reset! loaded no new window"
+wait_for 10 shown || fail "weston shows no new window"
 fits "after Reset!"
 [[ $(sizes | sed -n 2p) == $(sizes | sed -n 1p) ]] || fail "the size changed: $(sizes | paste -sd '|')"
 
 # Qt's title bar, alike in Qt 6.4 and 6.8: the maximise button left of the close button, 40 pixels from the right.
 maximised() { protocol | grep -F "set_window_geometry(0, 0, 1024, 568)" >/dev/null; }
-click $((x1 - 40)) $((y0 + 15))
-wait_for maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
+tap $((x1 - 40)) $((y0 + 15))
+wait_for 10 maximised || { kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"; fail "the window was not maximised"; }
 # The compositor ends a client that answers the maximised state with another size at
-# its next frame: hover the board for a few frames.
-xdotool mousemove 300 300 sleep 0.3 mousemove 400 400 sleep 0.3
+# its next frame: hover the board, each move until the game has shown a frame.
+hover() { after 'wl_callback@[0-9]+\.done\(' after 'wl_pointer@[0-9]+\.motion\(' xdotool mousemove "$1" "$2"; }
+{ hover 300 300 && hover 400 400; } || ! kill -0 "$pid" 2>/dev/null || fail "the maximised game showed no frame under the pointer"
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
-wait_for shown || fail "weston shows no maximised window"
-click $((x1 - 40)) $((y0 + 15))
+wait_for 10 shown || fail "weston shows no maximised window"
+tap $((x1 - 40)) $((y0 + 15))
 restored() { [[ $(sizes | tail -1) == $(sizes | sed -n 1p) ]]; }
-wait_for restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
+wait_for 10 restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"
 kill -0 "$pid" 2>/dev/null || fail "restoring ended the game"
-wait_for shown || fail "weston shows no restored window"
+wait_for 10 shown || fail "weston shows no restored window"
 fits "maximised and restored"
 
-# Give Up! is at 4980,8520 and 2895 by 975 twips.
-click $((x0 + frame_left + client_width * 6427 / 7860)) $((y0 + frame_top + client_height * 9007 / 9435))
+tap GiveUp
 # The parent that the last Lost dialog was given, and the board's toplevel.
 parents() {
     protocol | awk '
@@ -149,7 +154,7 @@ parents() {
     '
 }
 asked() { read -r parent board < <(parents) && [[ -n ${parent:-} ]]; }
-wait_for asked || fail "Give Up! did not ask"
+wait_for 10 asked || fail "Give Up! did not ask"
 [[ $parent == "$board" ]] || fail "the Lost dialog's parent is $parent, not the board's $board"
 kill -0 "$pid" 2>/dev/null || fail "the game ended"
 echo "the Lost dialog is the board's child"
