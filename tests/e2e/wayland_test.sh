@@ -2,8 +2,9 @@
 # The real binary on Qt's own Wayland platform, under weston nested in Xvfb with
 # a 1024x600 output and weston's 32 pixel panel: the whole window, the title bar
 # that Qt draws included, fits the output at the first load and keeps its size
-# after a restart; a click on the title bar's maximise button, and another to
-# restore, leave the game running at its size; the Lost dialog is the board's
+# after a restart; a click on the title bar's maximise button scales the board
+# alike to the maximised window, centred, and another gives the window its own
+# size back; the game runs on throughout; the Lost dialog is the board's
 # child; the game says nothing on standard error. Sizes are read from the
 # game's own protocol log (WAYLAND_DEBUG).
 set -euo pipefail
@@ -129,6 +130,14 @@ hover() { after 'wl_callback@[0-9]+\.done\(' after 'wl_pointer@[0-9]+\.motion\('
 { hover 300 300 && hover 400 400; } || ! kill -0 "$pid" 2>/dev/null || fail "the maximised game showed no frame under the pointer"
 kill -0 "$pid" 2>/dev/null || fail "maximising ended the game"
 wait_for 10 shown || fail "weston shows no maximised window"
+# The board scaled alike to fit the imposed size, centred in it: the colours
+# stand where such a board has them, and a click there chooses one.
+for c in 0 11; do
+    wait_colour "Color($c)" "${PALETTE[c]}" >/dev/null || fail "maximised, Color($c) is not where a centred board has it"
+done
+tap "Color(3)"
+wait_colour Preview "${PALETTE[3]}" >/dev/null || fail "maximised, a click on yellow did not choose it"
+echo "maximised: client ${client_area[*]}, the board centred in it"
 tap $((x1 - 40)) $((y0 + 15))
 restored() { [[ $(sizes | tail -1) == $(sizes | sed -n 1p) ]]; }
 wait_for 10 restored || fail "restoring did not give the window back its size: $(sizes | tail -1)"

@@ -59,10 +59,12 @@ centred() {
 
 # centre CONTROL: prints "X Y", the pixel on the screen in the middle of
 # CONTROL (Go, Reset, GiveUp, Preview, Color(c), Button(b), Guess(slot) or
-# Clue(slot)), from its place in twips and the size of the client area, which
-# is 7860 by 9435 twips.
+# Clue(slot)), from its place in twips on the board of 7860 by 9435 twips,
+# which fills the client area or, where that has another shape, the largest
+# part of it that it fits, centred.
 centre() {
-    local i=${1//[!0-9]/} place lefts=(4980 5700 6430 7140)
+    local i=${1//[!0-9]/} place lefts=(4980 5700 6430 7140) width=${client_area[2]} height=${client_area[3]}
+    if ((width * 9435 > height * 7860)); then width=$((height * 7860 / 9435)); else height=$((width * 9435 / 7860)); fi
     case $1 in
         Go) place=(4980 5520 2895 2025) ;;
         Reset) place=(4980 7560 2895 975) ;;
@@ -74,8 +76,8 @@ centre() {
         Clue\(*) place=($((3960 + 255 * ((i - 1) % 4))) $((495 * ((i - 1) / 8) + 255 * ((i - 1) % 8 / 4))) 255 255) ;;
         *) return 1 ;;
     esac
-    echo $((client_area[0] + client_area[2] * (2 * place[0] + place[2]) / (2 * 7860))) \
-        $((client_area[1] + client_area[3] * (2 * place[1] + place[3]) / (2 * 9435)))
+    echo $((client_area[0] + (client_area[2] - width) / 2 + width * (2 * place[0] + place[2]) / (2 * 7860))) \
+        $((client_area[1] + (client_area[3] - height) / 2 + height * (2 * place[1] + place[3]) / (2 * 9435)))
 }
 
 # click CONTROL: a click in the middle of CONTROL.
