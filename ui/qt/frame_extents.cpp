@@ -104,15 +104,21 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     xcb_flush(connection);
 
     // The manager answers by setting a property; Qt reads the events, so look
-    // at the property itself. A manager answers within milliseconds, but one
-    // still starting with its session may take longer: wait up to a second.
+    // at the property itself.
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (const std::optional<QMargins> frame = frameExtents(connection, id, extents))
+    return awaitFrame([&] { return frameExtents(connection, id, extents); }, std::chrono::seconds(1));
+}
+
+std::optional<QMargins> awaitFrame(
+    const std::function<std::optional<QMargins>()>& read, std::chrono::milliseconds patience)
+{
+    constexpr std::chrono::milliseconds interval(2);
+    for (auto waited = std::chrono::milliseconds(0); waited < patience; waited += interval) {
+        if (const std::optional<QMargins> frame = read())
             return frame;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::sleep_for(interval);
     }
-    return std::nullopt;
+    return read();
 }
 
 }  // namespace ui::qt
