@@ -236,29 +236,18 @@ QImage shownOnScreen(QWidget* window)
     return window->backingStore()->handle()->toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Every offscreen screen: each scale a desktop may set, and each the fit picks.
 TEST_F(QtWindowTest, PaintingLeavesWhatAFullRepaintDrawsAtEveryScale)
 {
-    for (const char* name :
-        {"desktop", "netbook", "desktop125", "desktop150", "desktop175", "desktop200", "netbook125"}) {
-        const auto screens = QGuiApplication::screens();
-        const auto screen = std::find_if(screens.begin(), screens.end(), [&](QScreen* s) { return s->name() == name; });
-        ASSERT_NE(screen, screens.end()) << name;
-        window()->move((*screen)->geometry().topLeft() + QPoint(20, 20));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        window()->move(screen->geometry().topLeft() + QPoint(20, 20));
         click("Reset");
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-        ASSERT_EQ(window()->devicePixelRatioF(), (*screen)->devicePixelRatio()) << name;
-        shownOnScreen(window());
+        ASSERT_EQ(window()->devicePixelRatioF(), screen->devicePixelRatio()) << screen->name().toStdString();
         play("ROYGTBIV");
         const QImage painted = shownOnScreen(window());
         window()->repaint();
-        const QImage repainted = shownOnScreen(window());
-        ASSERT_EQ(painted.size(), repainted.size()) << name;
-        int differing = 0;
-        for (int y = 0; y < painted.height(); ++y) {
-            for (int x = 0; x < painted.width(); ++x)
-                differing += painted.pixel(x, y) != repainted.pixel(x, y) ? 1 : 0;
-        }
-        EXPECT_EQ(differing, 0) << name << " at " << window()->devicePixelRatioF();
+        EXPECT_TRUE(shownOnScreen(window()) == painted) << screen->name().toStdString();
     }
 }
 
