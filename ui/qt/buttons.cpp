@@ -1,5 +1,7 @@
 #include "ui/qt/buttons.h"
 
+#include <cmath>
+
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -45,12 +47,19 @@ CommandButton::CommandButton(const QString& caption, QColor ground, QWidget* par
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// At a fractional scale the style's antialiased corners come out a shade
-// apart when the button is painted alone or with the window. Drawn into an
-// image of its own, on its own ground, it comes out the same either way.
-void CommandButton::paintEvent(QPaintEvent*)
+void CommandButton::paintEvent(QPaintEvent* event)
 {
     const qreal ratio = devicePixelRatioF();
+    if (ratio == std::floor(ratio)) {
+        QPainter(this).fillRect(rect(), m_ground);
+        QPushButton::paintEvent(event);
+        QPainter painter(this);
+        paintFocusRing(painter, *this);
+        return;
+    }
+    // At a fractional scale the style's antialiased corners come out a shade
+    // apart when the button is painted alone or with the window. Drawn into an
+    // image of its own, on its own ground, it comes out the same either way.
     QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(m_ground);
