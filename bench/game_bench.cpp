@@ -7,8 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/scoring.h"
-#include "ui/form1.h"
 #include "offscreen.h"
+#include "ui/form1.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_toolkit.h"
 

@@ -1,7 +1,7 @@
 #include "ui/qt/accessible_board.h"
 
+#include <algorithm>
 #include <utility>
-#include <vector>
 
 #include <QAccessible>
 #include <QCursor>
@@ -144,16 +144,15 @@ bool AccessibleBoard::eventFilter(QObject* watched, QEvent* event)
         return false;
     // Some colours look alike to some eyes: a row's words tell them apart.
     const auto* help = static_cast<QHelpEvent*>(event);
-    std::vector<const AccessibleNode*> texts;
-    for (const Placed& item : m_rows)
-        texts.push_back(item.node);
-    texts.push_back(m_secret.node);
-    for (const AccessibleNode* node : texts) {
-        if (node && node->place().contains(help->pos())) {
-            QToolTip::showText(help->globalPos(), node->name(), &m_window, node->place());
-            return true;
-        }
-    }
+    const auto showTip = [&](const AccessibleNode* node) {
+        if (!node || !node->place().contains(help->pos()))
+            return false;
+        QToolTip::showText(help->globalPos(), node->name(), &m_window, node->place());
+        return true;
+    };
+    if (std::any_of(m_rows.begin(), m_rows.end(), [&](const Placed& item) { return showTip(item.node); })
+        || showTip(m_secret.node))
+        return true;
     QToolTip::hideText();
     event->ignore();
     return true;

@@ -61,11 +61,11 @@ void FormWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const Scale own(m_ownScale);
-    const Scale scale
+    const Scale fitted
         = size() == own.clientSize(m_twips.width(), m_twips.height()) ? own : Scale::fitting(m_twips, size());
-    if (scale == m_scale)
+    if (fitted == m_scale)
         return;
-    m_scale = scale;
+    m_scale = fitted;
     for (Placed& placed : m_placed) {
         if (placed.control)
             layOut(placed);
